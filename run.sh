@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds the program (installing what is missing) and starts it.
+set -euo pipefail
+cd "$(dirname "$0")"
+bash scripts/ensure-packages.sh
+
+build=build/release
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build"
+
+if [[ ! -x "$build/fluidcalc" ]]; then
+  echo "Built the fluid property library, its tests and benchmarks; the windowed program does not exist yet."
+  exit 0
+fi
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+  echo "No display available (neither DISPLAY nor WAYLAND_DISPLAY is set): cannot open the program's windows." >&2
+  exit 1
+fi
+exec "$build/fluidcalc" "$@"
