@@ -29,7 +29,7 @@ using TermFunction = double (*)(int32_t mode, const Globals::Composition& x, dou
 // How the derivative of an absent component (x_i = 0) is checked.
 enum class AbsentComponents {
   OneSided,  // against a forward difference (the term writes the infinite-dilution value)
-  Skip,      // the term must leave the entry as it was
+  Zero,      // the term writes 0 there, whatever an earlier call left
 };
 
 struct Term {
