@@ -11,7 +11,9 @@
 // order, so a handful of distinct arguments stands behind the up to 120
 // orderings of a combination, and a root found again is the same number. The
 // sums themselves are formed in full, in their written order.
+#include <bit>
 #include <cmath>
+#include <cstddef>
 
 #include "fluid/RuntimeBackgroundTask.h"
 #include "fluid/perturbation_internal.h"
@@ -37,32 +39,35 @@ struct Member {
 // times those factors, remembered by their exact argument.
 class CombinationStore {
  public:
-  void setFactor(int32_t key, double f) { factor_[CombinationIndex[key]] = f; }
+  // A combination met for the first time: its factor, and no root known yet.
+  void setFactor(int32_t key, double f) {
+    const int32_t index = CombinationIndex[key];
+    factor_[index] = f;
+    argument_[index].fill(noArgument);
+  }
   double factor(int32_t key) const { return factor_[CombinationIndex[key]]; }
 
-  // root_n(product) · factor of the combination, n = 1/exponent.
+  // root_n(product) · factor of the combination, n = 1/exponent. The few
+  // arguments of one combination differ in their last bits, so those bits
+  // choose the slot.
   double rootTimesFactor(int32_t key, double product, double exponent) {
     const int32_t index = CombinationIndex[key];
-    const uint8_t known = known_[index];
-    const double* arguments = argument_[index].data();
-    for (uint8_t s = 0; s < known; ++s) {
-      if (arguments[s] == product) return value_[index][s];
-    }
+    const uint64_t argument = std::bit_cast<uint64_t>(product);
+    const std::size_t slot = argument % Slots;
+    if (argument_[index][slot] == argument) return value_[index][slot];
     const double result = SignedRoot(product, exponent) * factor_[index];
-    if (known < Slots) {
-      argument_[index][known] = product;
-      value_[index][known] = result;
-      known_[index] = known + 1;
-    }
+    argument_[index][slot] = argument;
+    value_[index][slot] = result;
     return result;
   }
 
  private:
-  static constexpr uint8_t Slots = 8;
+  static constexpr std::size_t Slots = 8;
+  // No product of parameters has this bit pattern (a NaN with every bit set).
+  static constexpr uint64_t noArgument = ~uint64_t{0};
   // Only entries of combinations met in this call are written and read.
   std::array<double, CombinationCount> factor_;
-  std::array<uint8_t, CombinationCount> known_{};
-  std::array<std::array<double, Slots>, CombinationCount> argument_;
+  std::array<std::array<uint64_t, Slots>, CombinationCount> argument_;
   std::array<std::array<double, Slots>, CombinationCount> value_;
 };
 
