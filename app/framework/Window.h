@@ -75,6 +75,15 @@
 // int x, int y)) and CellTextChange (void(int row, int column), user edits
 // only). Return or Enter presses the window's Default() button.
 //
+// Start-up and shut-down (the program's main):
+//   QApplication app(argc, argv);
+//   fw::SetFrameDecorator(...);      // e.g. the menu bar of every window
+//   fw::InstallRuntimeYield();        // app/framework/YieldHook.h
+//   Start1Window::Instance();         // shows itself (Visible 1)
+//   const int status = app.exec();    // fw::Quit() ends it after running handlers
+//   fw::ReleasePictures();            // app/framework/Pictures.h
+//   fw::ReleaseAllWindows();
+//
 // Long handlers call RuntimeBackgroundTask() once per pass (the library's
 // loops already do); the same handler is not started again meanwhile. After
 // a yield, IsOpen() tells whether the user closed the window (or quit), so a
