@@ -56,6 +56,12 @@
 //   }
 //   void GreeterWindow::Event_Activate() { Field("age").SetText(""); }
 //
+// kBlocks must live at namespace scope (or be static): Blocks() hands out a
+// view of its bytes. Write `using namespace fw::decl;` only inside the
+// lambda, and no `using namespace fw;` at file scope: the declaration
+// functions share their names with the control classes (fw::decl::Line
+// declares a fw::Line).
+//
 // Reaching controls: Label (StaticText), Field (EditField), Button
 // (PushButton), Radio (RadioButton), List (Listbox), Scroll (ScrollBar),
 // ControlByName / ControlByNameIndex (any control, as RectControl), and
