@@ -1,5 +1,5 @@
 // The frame of the equation of state: the compressibility factor as the sum of
-// the three terms, the pressure, the lowest admissible volume and the density.
+// the three terms, and the pressure.
 #include "fluid/Globals.h"
 #include "fluid/lowest_volume.h"
 
@@ -7,7 +7,8 @@ namespace Globals {
 
 double Compressibility(const Composition& x, double T, double V) {
   const LowestVolumes lowest = LowestVolumesOf(x);
-  // NaN fails both tests.
+  // Only above both lowest volumes do all three terms have a value; with H2O
+  // present the hard-sphere term's lies a little above Vlimit. NaN fails.
   if (!(T > 0) || !IsAdmissibleVolume(lowest, V)) return 0;
   double Z = 1 + Repulsive(0, x, T, V);
   Z = Z + Dipole(0, x, T, V);
@@ -20,15 +21,6 @@ double Pressure(const Composition& x, double T, double V) {
   if (!(T > 0 && V > 0)) return 0;
   // J/cm3 is MPa.
   return Z * R * T / V;
-}
-
-double Vlimit(const Composition& x) { return LowestVolumesOf(x).limit; }
-
-double Density(const Composition& x, double V) {
-  if (!(V > 0)) return 0;
-  double mass = 0;
-  for (int i = 0; i < 5; ++i) mass += x[i] * MolarMass[i];
-  return mass / V;
 }
 
 }  // namespace Globals

@@ -38,4 +38,6 @@ LowestVolumes LowestVolumesOf(const Composition& x) {
   return {quarterCoVolume(limitS3), quarterCoVolume(repulsiveS3)};
 }
 
+double Vlimit(const Composition& x) { return LowestVolumesOf(x).limit; }
+
 }  // namespace Globals
