@@ -9,7 +9,7 @@
 
 #include "fluid/Globals.h"
 #include "fluid/RuntimeBackgroundTask.h"
-#include "fluid/correlation_secant.h"
+#include "fluid/damped_secant.h"
 
 namespace Globals {
 
@@ -48,6 +48,15 @@ constexpr CotecticLine kCotecticLines[5] = {
     {2, 4, 0.85, 0.84},  // line 3
     {2, 3, 0.9, 0.89},   // line 4
     {3, 4, 0.49, 0.5},   // line 5
+};
+
+// The cotectic search: at most 101 passes, starting from the start value
+// farther from the crossing, every new ratio kept below 1.
+const DampedSecantVariant kCotecticSecant = {
+    .maxPasses = 101,
+    .currentStart = CurrentStart::LargerResidual,
+    .upperBound = 1.0,
+    .failOnNanStep = false,
 };
 
 // A true crossing leaves a residual of about 1e-11; a flat stretch where two
@@ -139,14 +148,7 @@ double Sorvik_Cotectic(int32_t line, double TK) {
   auto g = [&](double u) {
     return Sorvik_Molefraction(L.curveA, TK, u) - Sorvik_Molefraction(L.curveB, TK, u);
   };
-  const double f1 = g(L.s1);
-  const double f2 = g(L.s2);
-  // The start value with the larger residual becomes the current point.
-  const detail::SecantStart start = std::abs(f2) < std::abs(f1)
-                                        ? detail::SecantStart{L.s1, f1, L.s2, f2}
-                                        : detail::SecantStart{L.s2, f2, L.s1, f1};
-  const detail::SecantResult result =
-      detail::CorrelationSecant(g, start, detail::UpperBound::BelowOne);
+  const DampedSecantResult result = DampedSecant(g, L.s1, L.s2, kCotecticSecant);
   if (!result.converged || !(std::abs(result.residual) <= kCotecticResidualLimit)) return 0;
   return result.value;
 }

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "fluid/Globals.h"
-#include "fluid/correlation_secant.h"
+#include "fluid/damped_secant.h"
 
 namespace Globals {
 
@@ -58,6 +58,15 @@ double Curve4At650(double P, double xNaCl) {
              xNaCl;
 }
 
+// The pressure search at 650 ˚C: at most 101 passes from 2.0 and 2.1 MPa,
+// starting from the one closer to the root; no upper bound.
+const DampedSecantVariant k650Secant = {
+    .maxPasses = 101,
+    .currentStart = CurrentStart::SmallerResidual,
+    .upperBound = std::nullopt,
+    .failOnNanStep = false,
+};
+
 }  // namespace
 
 double Sorvik_Pressure(int32_t curve, double xH2O, double xNaCl, double xKCl, double TK) {
@@ -77,13 +86,7 @@ double Sorvik_Pressure650(int32_t curve, double xH2O, double xNaCl, double xKCl)
   auto h = [&](double P) {
     return curve == 3 ? Curve3At650(P, xKCl) - xH2O : Curve4At650(P, xNaCl) - xH2O;
   };
-  const double h0 = h(2.0);
-  const double h1 = h(2.1);
-  // The start value with the smaller residual becomes the current point.
-  const detail::SecantStart start = std::abs(h0) < std::abs(h1)
-                                        ? detail::SecantStart{2.0, h0, 2.1, h1}
-                                        : detail::SecantStart{2.1, h1, 2.0, h0};
-  const detail::SecantResult result = detail::CorrelationSecant(h, start, detail::UpperBound::None);
+  const DampedSecantResult result = DampedSecant(h, 2.0, 2.1, k650Secant);
   return result.converged ? result.value : 0;
 }
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "fluid/Globals.h"
-#include "fluid/correlation_secant.h"
+#include "fluid/damped_secant.h"
 
 namespace {
 
@@ -119,11 +119,8 @@ TEST(SorvikCotectic, ReportsOnlyTrueCrossings) {
 TEST(SorvikCotectic, AFlatStretchIsNotReportedAsACrossing) {
   const double TK = 298.15;
   auto g = [&](double u) { return CotecticResidual(1, TK, u); };
-  const double f1 = g(0.9), f2 = g(0.89);
-  const Globals::detail::SecantStart start = std::abs(f2) < std::abs(f1)
-                                                 ? Globals::detail::SecantStart{0.9, f1, 0.89, f2}
-                                                 : Globals::detail::SecantStart{0.89, f2, 0.9, f1};
-  const auto stopped = Globals::detail::CorrelationSecant(g, start, Globals::detail::UpperBound::BelowOne);
+  const Globals::DampedSecantVariant cotectic = {101, Globals::CurrentStart::LargerResidual, 1.0, false};
+  const Globals::DampedSecantResult stopped = Globals::DampedSecant(g, 0.9, 0.89, cotectic);
   ASSERT_TRUE(stopped.converged);
   EXPECT_GT(std::abs(stopped.residual), 1e-3);
   EXPECT_EQ(Sorvik_Cotectic(1, TK), 0.0);
