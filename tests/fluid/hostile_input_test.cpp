@@ -477,6 +477,8 @@ std::vector<Probe> Probes() {
   return probes;
 }
 
+void PrintTo(const Probe& probe, std::ostream* os) { *os << probe.name; }
+
 // A fixed seed per function (FNV-1a of its name), so a failure repeats.
 uint64_t Seed(const std::string& name) {
   uint64_t h = 14695981039346656037u;
