@@ -13,8 +13,8 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
-#include <iostream>
 #include <initializer_list>
+#include <iostream>
 #include <limits>
 #include <map>
 #include <random>
