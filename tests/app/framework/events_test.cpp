@@ -62,6 +62,8 @@ TEST_F(Events, RadioButtonsWithOneParentFormAGroup) {
   EXPECT_TRUE(w.Radio("C").Value());
   EXPECT_EQ(w.bActions, 1);
   EXPECT_EQ(w.cActions, 1);
+  EXPECT_EQ(w.lastMe, &w.ControlByName("B")) << "Me is the control whose event is handled";
+  EXPECT_THROW(w.Me(), fw::NilObjectException) << "outside a handler there is no Me";
 }
 
 TEST_F(Events, PushButtonCaptionIsSetByCode) {

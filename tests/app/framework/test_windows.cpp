@@ -80,7 +80,10 @@ void PanelWindow::ScrollBar1_ValueChanged() {
   ControlByName("Rectangle1").Refresh(true);
 }
 void PanelWindow::A_Action() { ++aActions; }
-void PanelWindow::B_Action() { ++bActions; }
+void PanelWindow::B_Action() {
+  ++bActions;
+  lastMe = &Me();
+}
 void PanelWindow::C_Action() { ++cActions; }
 void PanelWindow::Event_Resizing() {
   ++resizings;

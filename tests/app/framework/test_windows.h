@@ -18,6 +18,7 @@ class PanelWindow : public fw::WindowClass<PanelWindow> {
   void Event_Resizing() override;
 
   int aActions = 0, bActions = 0, cActions = 0, resizings = 0;
+  const fw::RectControl* lastMe = nullptr;
 };
 
 // A list whose value cells the user may edit after a click.

@@ -74,6 +74,24 @@ TEST_F(Yielding, HandlerThatIgnoresTheCloseStillFindsItsControls) {
   EXPECT_EQ(YieldWindow::Instance().Label("progress").Text(), "");
 }
 
+bool CloseItselfAtPassZero(YieldWindow& w, int pass) {
+  if (pass == 0) {
+    w.Close();
+    EXPECT_FALSE(w.IsOpen());
+    EXPECT_FALSE(w.Frame()->isVisible());
+  }
+  return true;
+}
+
+TEST_F(Yielding, HandlerClosingItsOwnWindowKeepsItUntilItReturns) {
+  YieldWindow::onPass = &CloseItselfAtPassZero;
+  YieldWindow::Instance().Button("run").Push();
+  EXPECT_TRUE(YieldWindow::stoppedEarly);
+  EXPECT_EQ(fw::LiveWindowCount(), 1);
+  DeleteDeferred();
+  EXPECT_EQ(fw::LiveWindowCount(), 0);
+}
+
 bool ClickBothButtonsAtPassOne(YieldWindow& w, int pass) {
   if (pass == 1) {
     QMetaObject::invokeMethod(w.Button("run").Button(), "click", Qt::QueuedConnection);
