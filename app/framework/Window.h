@@ -90,6 +90,10 @@
 //   fw::ReleasePictures();            // app/framework/Pictures.h
 //   fw::ReleaseAllWindows();
 //
+// Other services: ValStr.h (Val, Str, ParseNumber), TextFiles.h (export files
+// in Windows-1252), Pictures.h (pictures by resource id, KeptPicture getters),
+// YieldHook.h (RuntimeBackgroundTask on the Qt event loop).
+//
 // Long handlers call RuntimeBackgroundTask() once per pass (the library's
 // loops already do); the same handler is not started again meanwhile. After
 // a yield, IsOpen() tells whether the user closed the window (or quit), so a
