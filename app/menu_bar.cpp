@@ -10,6 +10,8 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include "app/framework/Window.h"
+
 #include <memory>
 
 namespace {
@@ -80,7 +82,7 @@ void MenuBar1::Untitled0() {
   quit->setObjectName("FileQuit");
   quit->setMenuRole(QAction::QuitRole);
   quit->setShortcut(Shortcut("Cmd+Q"));
-  QObject::connect(quit, &QAction::triggered, [] { QCoreApplication::quit(); });
+  QObject::connect(quit, &QAction::triggered, [] { fw::Quit(); });
   file_->addAction(quit);
 }
 
