@@ -33,10 +33,20 @@ void Finalize() {
   Globals::FinalizeSharedArrays();
 }
 
+// The windows were laid out for a narrow sans-serif face: a condensed face
+// keeps every text inside its designed label.
+void ChooseFont() {
+  QFont font = QApplication::font();
+  font.setFamilies({"DejaVu Sans Condensed", "Liberation Sans Narrow", "Nimbus Sans"});
+  font.setStyleHint(QFont::SansSerif);
+  QApplication::setFont(font);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  ChooseFont();
   fw::InstallRuntimeYield();
   // Without a global menu bar, a program whose last window is closed could no
   // longer be quit: closing it quits, as the Quit item does.

@@ -27,7 +27,7 @@ constexpr std::string_view kDuanReferences =
     "NaCl-H2O-CO2-CH4 system: phase equilibria and volumetric properties above 573 K.\r"
     "  Geochimica Cosmochimica Acta, 67, 671-680.";
 
-constexpr std::string_view kMakerAndDate = "FluidCalc project, 2026\rlast changed 2026-12-06";
+constexpr std::string_view kMakerAndDate = "FluidCalc project, 2026\rupdated 2026-12-06";
 constexpr std::string_view kWebAddress = "fluidcalc.example.org";
 
 constexpr auto kBlocks = fw::EncodeWindow([] {

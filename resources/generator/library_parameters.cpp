@@ -1,13 +1,18 @@
 #include "library_parameters.h"
 
-#include <limits>
-
-// Not yet connected to the library: the curves stay empty.
-double SodiumChlorideA(double) { return std::numeric_limits<double>::quiet_NaN(); }
-double WaterA(double) { return std::numeric_limits<double>::quiet_NaN(); }
-double MethaneA(double) { return std::numeric_limits<double>::quiet_NaN(); }
-
 #include <cmath>
+
+#include "fluid/perturbation_internal.h"
+
+namespace {
+double Attraction(Globals::perturbation::Component component, double T) {
+  return Globals::perturbation::ComponentParametersAt(component, T).a;
+}
+}  // namespace
+
+double SodiumChlorideA(double T) { return Attraction(Globals::perturbation::NaCl, T); }
+double WaterA(double T) { return Attraction(Globals::perturbation::H2O, T); }
+double MethaneA(double T) { return Attraction(Globals::perturbation::CH4, T); }
 
 double SodiumChlorideAWithoutLowTemperatureTerm(double T) {
   const double t = T / 100;

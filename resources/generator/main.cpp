@@ -15,7 +15,7 @@ namespace {
 QImage Render(const PictureSpec& picture, int scale) {
   QImage image(picture.width * scale, picture.height * scale, QImage::Format_ARGB32);
   image.setDevicePixelRatio(scale);
-  image.fill(Qt::white);
+  image.fill(Qt::transparent);  // the windows' own background shows through
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
