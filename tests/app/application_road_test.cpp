@@ -1,6 +1,7 @@
 // The user's road through the real windows, headless: start-up, Start,
 // Fluid, Procedures, the notes, Quit.
 #include <QAction>
+#include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QLineEdit>
@@ -134,6 +135,19 @@ TEST_F(ApplicationRoad, QuitEndsTheEventLoopWithSeveralWindowsOpen) {
   FinishApplication();
   EXPECT_EQ(fw::LiveWindowCount(), 0);
   EXPECT_EQ(Start1Window::OpenInstanceOf(), nullptr);
+}
+
+TEST_F(ApplicationRoad, ControlQInAnyWindowQuits) {
+  StartApplication();
+  Press(*Start1Window::OpenInstanceOf(), "duzoror");
+  QMainWindow* note = NoteDuzoror::OpenInstanceOf()->Frame();
+  QApplication::setActiveWindow(note);
+  QTimer::singleShot(0, note, [note] { QTest::keyClick(note, Qt::Key_Q, Qt::ControlModifier); });
+  QTimer fallback;
+  fallback.setSingleShot(true);
+  QObject::connect(&fallback, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+  fallback.start(5000);
+  EXPECT_EQ(QCoreApplication::exec(), 0);
 }
 
 TEST_F(ApplicationRoad, ShutDownReleasesThePicturesSoTheNextUseReadsAgain) {
