@@ -12,7 +12,7 @@
 #include <cstdio>
 
 namespace {
-QImage Render(const PictureSpec& picture, int scale) {
+QImage Render(const WindowPicture& picture, int scale) {
   QImage image(picture.width * scale, picture.height * scale, QImage::Format_ARGB32);
   image.setDevicePixelRatio(scale);
   image.fill(Qt::transparent);  // the windows' own background shows through
@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
   QTextStream list(&qrc);
   list << "<!DOCTYPE RCC>\n<!-- Written by resources/generator; the window pictures by resource id. -->\n"
        << "<RCC version=\"1.0\">\n  <qresource prefix=\"/pictures\">\n";
-  for (const PictureSpec& picture : WindowPictures()) {
+  for (const WindowPicture& picture : WindowPictures()) {
     for (int scale : {1, 2}) {
       const QString suffix = scale == 1 ? "" : "@2x";
       const QString file = QString("pictures/%1%2.png").arg(picture.name, suffix);

@@ -74,8 +74,8 @@ void PaintSodiumChlorideEquation(QPainter& p) {
 }
 }  // namespace
 
-std::vector<PictureSpec> WindowPictures() {
-  std::vector<PictureSpec> pictures = {
+std::vector<WindowPicture> WindowPictures() {
+  std::vector<WindowPicture> pictures = {
       {168, "Logo10", 368, 87, PaintLogo},
       {185, "Duzoror0", 542, 28, PaintHelmholtzEquation},
       {190, "aNaClx", 400, 356, PaintSodiumChlorideFigure},

@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-struct PictureSpec {
+struct WindowPicture {
   int id;
   QString name;
   int width, height;
@@ -16,4 +16,4 @@ struct PictureSpec {
 };
 
 // The pictures of the Start, note and Fluid windows, in ascending id.
-std::vector<PictureSpec> WindowPictures();
+std::vector<WindowPicture> WindowPictures();
