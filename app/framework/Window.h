@@ -1,0 +1,238 @@
+// The window layer: every window of the program is a class derived from
+// fw::WindowClass<Self>, built from its property blocks, with one instance at a
+// time reached through its accessor.
+//
+// How to write a window
+// ---------------------
+// Header (greeter_window.h):
+//
+//   #include "app/framework/Window.h"
+//
+//   class GreeterWindow : public fw::WindowClass<GreeterWindow> {
+//    public:
+//     static fw::WindowBlocks Blocks();      // the encoded property blocks
+//     static fw::Handlers Handlers();        // control_Event handlers, connected by name
+//     void name_TextChange();
+//     void greet_Action();
+//     void Event_Activate() override;        // optional; also Event_Resizing
+//   };
+//
+// Source (greeter_window.cpp):
+//
+//   #include "greeter_window.h"
+//   #include "app/framework/Controls.h"
+//   #include "app/framework/ValStr.h"
+//
+//   namespace {
+//   // Controls in creation order, positions in window coordinates (also
+//   // inside a group box), text sizes in pixels. Parents come first.
+//   constexpr auto kBlocks = fw::EncodeWindow([] {
+//     using namespace fw::decl;
+//     return fw::Declare(
+//         Window("Greeter", 300, 120).Placement(2),
+//         fw::StoredOrder::Table,                 // or Reversed: any order reads the same
+//         StaticText("Prompt", 20, 20, 80, 25).Text("Name").Size(16),
+//         EditField("name", 100, 20, 120, 25).Size(16),
+//         PushButton("greet", 20, 70, 100, 30).Caption("greet").Size(14).Default(),
+//         StaticText("Result", 130, 75, 160, 20).Color(0xff0000).Size(12));
+//   });
+//   }  // namespace
+//
+//   fw::WindowBlocks GreeterWindow::Blocks() { return kBlocks; }
+//   fw::Handlers GreeterWindow::Handlers() {
+//     return {FW_HANDLER(GreeterWindow, name, TextChange),
+//             FW_HANDLER(GreeterWindow, greet, Action)};
+//   }
+//   FW_REGISTER_WINDOW(GreeterWindow);   // walked by the block tests
+//
+//   void GreeterWindow::name_TextChange() { Label("Result").SetText(""); }
+//   void GreeterWindow::greet_Action() {
+//     Label("Result").SetText("Hello " + Field("name").Text() + " " + fw::Str(Val(...)));
+//   }
+//   void GreeterWindow::Event_Activate() { ... }
+//
+// Opening it (from another window's handler): GreeterWindow::Instance().Show();
+// Instance() gives the open window with its fields as they were, or builds a
+// new one from the blocks (a closed window is built afresh). It does not show
+// the window; a window whose block has Visible 1 shows itself once built.
+//
+// Long handlers call RuntimeBackgroundTask() once per pass (the library's
+// loops do so already); after a yield, IsOpen() tells whether the user closed
+// the window meanwhile, so a long loop can stop early. A closed window is
+// hidden at once and destroyed only after its handlers have returned.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <typeindex>
+#include <vector>
+
+#include <QObject>
+#include <QString>
+
+#include "app/framework/BlockDeclaration.h"
+#include "app/framework/Events.h"
+#include "app/framework/RectControl.h"
+
+class QMainWindow;
+class QWidget;
+
+namespace fw {
+
+class EditField;
+class Listbox;
+class PushButton;
+class RadioButton;
+class ScrollBar;
+class StaticText;
+class WindowFrame;
+
+class Window : public QObject {
+ public:
+  ~Window() override;
+
+  // Shows the window in front, as it is.
+  void Show();
+  // Closes the window as the user would.
+  void Close();
+  // False once the window was closed (or the program is quitting); the object
+  // itself lives on until its running handlers return.
+  bool IsOpen() const;
+
+  QString Title() const;
+  // Size of the window's content (without a menu bar).
+  int Width() const;
+  int Height() const;
+
+  // Controls, by the names of their blocks. A name that is not there raises
+  // NilObjectException.
+  RectControl& ControlByName(std::string_view name) const;
+  RectControl& ControlByNameIndex(std::string_view name, std::int32_t index) const;
+  RectControl* FindControl(std::string_view name, std::int32_t index = kNoIndex) const;
+  template <class C>
+  C& Named(std::string_view name) const { return As<C>(ControlByName(name)); }
+  template <class C>
+  C& Named(std::string_view name, std::int32_t index) const {
+    return As<C>(ControlByNameIndex(name, index));
+  }
+  StaticText& Label(std::string_view name) const;
+  EditField& Field(std::string_view name) const;
+  PushButton& Button(std::string_view name) const;
+  RadioButton& Radio(std::string_view name) const;
+  Listbox& List(std::string_view name) const;
+  ScrollBar& Scroll(std::string_view name) const;
+  // Every control, in creation order.
+  const std::vector<std::unique_ptr<RectControl>>& Controls() const { return controls_; }
+
+  // Inside a handler: the control whose event is handled.
+  RectControl& Me() const;
+
+  // Window events; the default does nothing.
+  virtual void Event_Activate() {}
+  virtual void Event_Resizing() {}
+
+  // The Qt window (a QMainWindow) and the widget holding the controls.
+  QMainWindow* Frame() const;
+  QWidget* Content() const;
+
+  // --- used by the framework -------------------------------------------
+  // Builds the window from its blocks and handlers (Layout, CreateControls,
+  // then shows it when its block says Visible).
+  void Build(WindowBlocks blocks, const Handlers& handlers);
+  void HandleUserClose();
+  void HandleActivate();
+  void HandleResize();
+  bool PressDefaultButton();
+  std::type_index ClassKey() const { return classKey_; }
+
+ protected:
+  explicit Window(std::type_index classKey);
+
+  void Layout(const WindowBlocks& blocks);
+  void CreateControls(const WindowBlocks& blocks, const Handlers& handlers);
+
+ private:
+  template <class C>
+  C& As(RectControl& control) const {
+    if (auto* c = dynamic_cast<C*>(&control)) return *c;
+    ThrowWrongClass(control);
+  }
+  [[noreturn]] void ThrowWrongClass(const RectControl& control) const;
+  // Runs a handler: not again while it runs, and with the window kept alive.
+  template <class F>
+  auto Dispatch(RectControl* me, bool& running, F&& call) -> decltype(call());
+  void AfterHandler();
+
+  std::type_index classKey_;
+  WindowFrame* frame_ = nullptr;
+  QWidget* content_ = nullptr;
+  std::vector<std::unique_ptr<RectControl>> controls_;
+  PushButton* defaultButton_ = nullptr;
+  std::vector<std::unique_ptr<bool>> handlerRunning_;
+  std::vector<RectControl*> me_;
+  bool built_ = false;
+  bool closed_ = false;
+  bool tearingDown_ = false;
+  bool activateRunning_ = false;
+  bool resizeRunning_ = false;
+  int handlerDepth_ = 0;
+};
+
+// --- one instance per class --------------------------------------------
+
+// The open instance of a class, or nullptr.
+Window* OpenInstance(std::type_index classKey);
+// The open window of a registered class, by class name, or nullptr.
+Window* GetImplicitWindow(std::string_view className);
+void SetOpenInstance(std::type_index classKey, Window* window);
+
+template <class Self>
+class WindowClass : public Window {
+ public:
+  // The open window of this class, or a new one built from its blocks.
+  static Self& Instance() {
+    if (Self* open = OpenInstanceOf()) return *open;
+    auto* window = new Self();
+    SetOpenInstance(typeid(Self), window);
+    window->Build(Self::Blocks(), Self::Handlers());
+    return *window;
+  }
+  // The open window of this class, or nullptr.
+  static Self* OpenInstanceOf() { return static_cast<Self*>(OpenInstance(typeid(Self))); }
+
+ protected:
+  WindowClass() : Window(typeid(Self)) {}
+};
+
+// --- program-wide --------------------------------------------------------
+
+// Asks the event loop to end; while a handler runs, it ends once the handler
+// has returned.
+void Quit();
+bool QuitRequested();
+// Destroys every window (at shut-down, and between tests).
+void ReleaseAllWindows();
+// Number of window objects alive (open or waiting for their handlers).
+int LiveWindowCount();
+// A hook run on every new Qt window before it is shown (the menu bar).
+void SetFrameDecorator(std::function<void(QMainWindow&)> decorate);
+
+// --- every window class of the program, for the tests that walk them ---
+struct WindowRegistration {
+  std::string_view className;
+  WindowBlocks (*blocks)();
+  Handlers (*handlers)();
+  Window& (*open)();
+  Window* (*openInstance)();
+};
+const std::vector<WindowRegistration>& RegisteredWindows();
+bool RegisterWindow(const WindowRegistration& registration);
+
+}  // namespace fw
+
+#define FW_REGISTER_WINDOW(W)                                                       \
+  [[maybe_unused]] static const bool fwRegistered_##W = ::fw::RegisterWindow(       \
+      {#W, &W::Blocks, &W::Handlers, []() -> ::fw::Window& { return W::Instance(); },  \
+       []() -> ::fw::Window* { return W::OpenInstanceOf(); }})

@@ -1,0 +1,20 @@
+// Runs the GUI tests inside one QApplication, headless unless a platform is
+// chosen in the environment.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "app/framework/Pictures.h"
+#include "app/framework/Window.h"
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  // Tests close windows without meaning to end anything.
+  QApplication::setQuitOnLastWindowClosed(false);
+  ::testing::InitGoogleTest(&argc, argv);
+  const int result = RUN_ALL_TESTS();
+  fw::ReleaseAllWindows();
+  fw::ReleasePictures();
+  return result;
+}
