@@ -56,7 +56,7 @@ const QString kPutNumber = "put number";
 const QString kAvailable = "data is available in:";
 const QString kNotWritten = "could not write:";
 // No pressure exists at or below the lowest admissible volume of the fluid.
-const QString kVolumeTooSmall = "volume below minimum";
+const QString kVolumeTooSmall = "volume too small";
 
 // Marks the window busy for the length of a table or an export.
 class RunningFlag {

@@ -123,7 +123,7 @@ TEST_F(IsochoreExportTest, VolumeWithoutPressureWritesNoFile) {
   for (const double V : {0.0, 5.0}) {
     Globals::Vm_global = V;
     Export("100", "200", "50");
-    EXPECT_EQ(Note(), "volume below minimum");
+    EXPECT_EQ(Note(), "volume too small");
     EXPECT_EQ(Name(), "");
     EXPECT_TRUE(FilesInDocuments().isEmpty());
   }

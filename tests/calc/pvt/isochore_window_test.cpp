@@ -143,7 +143,7 @@ TEST_F(IsochoreTest, VolumeWithoutPressureIsRefusedWithAMessage) {
     Isochore& w = Open();
     Tabulate(w, "100", "200", "50");
     EXPECT_EQ(w.List("ListBox1").ListCount(), 0);
-    EXPECT_EQ(w.Label("filename0").Text(), "volume below minimum");
+    EXPECT_EQ(w.Label("filename0").Text(), "volume too small");
     EXPECT_EQ(w.Label("filename1").Text(), "");
   }
 }
