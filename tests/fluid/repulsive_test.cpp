@@ -117,18 +117,6 @@ TEST(Repulsive, TheLimitVolumeItselfIsInvalidAndTheNextVolumeValid) {
   EXPECT_TRUE(std::isfinite(Globals::Repulsive(0, h2o, 700, above)));
 }
 
-TEST(Repulsive, Mode2WritesAllFiveDerivativesEvenOfAbsentComponents) {
-  Globals::dGrep.fill(NaN);
-  const double z = Globals::Repulsive(2, Composition{1, 0, 0, 0, 0}, 700, 40);
-  EXPECT_EQ(z, Globals::Repulsive(0, Composition{1, 0, 0, 0, 0}, 700, 40));
-  for (int i = 0; i < 5; ++i) {
-    EXPECT_TRUE(std::isfinite(Globals::dGrep[i])) << i;
-    EXPECT_GT(Globals::dGrep[i], 0.0) << i;  // adding a hard sphere costs free energy
-  }
-  // A larger sphere costs more.
-  EXPECT_LT(Globals::dGrep[0], Globals::dGrep[4]);
-}
-
 TEST(Repulsive, VanishesAtLargeVolume) {
   const Composition all{0.4, 0.2, 0.15, 0.15, 0.1};
   EXPECT_LT(std::abs(Globals::Repulsive(0, all, 700, 1e12)), 1e-9);

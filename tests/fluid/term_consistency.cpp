@@ -6,7 +6,6 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <sstream>
 
 namespace termcheck {
@@ -97,8 +96,8 @@ void ExpectConsistent(const Term& term, const Globals::Composition& x, double T,
   // Each derivative against n·A/RT differenced in n_i at fixed total volume
   // (one mole in V).
   for (int i = 0; i < 5; ++i) {
-    if (x[i] <= 0 && term.absent == AbsentComponents::Skip) continue;
     SCOPED_TRACE("component " + std::to_string(i));
+    if (x[i] <= 0 && term.absent == AbsentComponents::Skip) continue;
     ASSERT_FALSE(isUnwritten(dG[i])) << "term mode 2 left the derivative unwritten";
     const auto F = [&](double dn) {
       Globals::Composition amounts = x;
