@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/framework/ValStr.h"
+#include "app/procedures_window.h"
 #include "calc/pvt/Isochore.h"
 #include "calc/pvt/PressureWindow.h"
 #include "calc/pvt/pvt_window_test.h"
@@ -211,6 +212,20 @@ TEST_F(PressureWindowTest, IsochoreButtonOpensTheIsochoreOfTheLastPress) {
   Activate(*iso);
   EXPECT_EQ(iso->Label("ResultV").Text(), "18.01528");
   EXPECT_EQ(iso->Label("ResultV1").Text(), "1");
+}
+
+TEST(PressureWindowOpening, ProceduresRadioPressuresOpensOneWindow) {
+  Start3Window& procedures = Start3Window::Instance();
+  Click(procedures.Radio("Pressures"));
+  Click(procedures.Button("PushButton1"));
+  PressureWindow* opened = PressureWindow::OpenInstanceOf();
+  ASSERT_NE(opened, nullptr);
+  EXPECT_TRUE(opened->Frame()->isVisible());
+  opened->Field("dataEntry").SetText("40");
+  Click(procedures.Button("PushButton1"));
+  EXPECT_EQ(PressureWindow::OpenInstanceOf(), opened);
+  EXPECT_EQ(opened->Field("dataEntry").Text(), "40");
+  fw::ReleaseAllWindows();
 }
 
 }  // namespace
