@@ -119,6 +119,23 @@ TEST_F(PressureWindowTest, RangeWarningOutsideTheTemperatureLimits) {
   }
 }
 
+TEST_F(PressureWindowTest, NegativePressureIsShownAsComputedWithoutWarning) {
+  Calculate("30", "573.15");
+  const double P = Globals::Pressure(kPureWater, 573.15, 30);
+  ASSERT_LT(P, 0);
+  EXPECT_EQ(Text("Result"), Str(P));
+  EXPECT_EQ(Text("warning"), "");
+  EXPECT_EQ(Text("warning1"), "");
+}
+
+TEST_F(PressureWindowTest, EveryActivationShowsTheMinimumOfTheCurrentFluid) {
+  Activate(w);
+  EXPECT_EQ(Text("StaticText5"), "*minimum value = 7.11475 cc/mol");
+  Globals::fraction = {0, 1, 0, 0, 0};
+  Activate(w);
+  EXPECT_EQ(Text("StaticText5"), "*minimum value = 12.38 cc/mol");
+}
+
 TEST_F(PressureWindowTest, RangeWarningAbove500MPa) {
   const double T = 1000;
   const double V500 = Globals::Volume(kPureWater, T, 500, 15);
