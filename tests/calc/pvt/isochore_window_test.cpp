@@ -4,9 +4,13 @@
 #include <functional>
 #include <memory>
 
+#include <QDir>
 #include <QFileInfo>
+#include <QPointer>
+#include <QTimer>
 
 #include "app/framework/ValStr.h"
+#include "app/framework/YieldHook.h"
 #include "calc/pvt/Isochore.h"
 #include "calc/pvt/PressureWindow.h"
 #include "calc/pvt/pvt_window_test.h"
@@ -226,6 +230,30 @@ TEST_F(IsochoreTest, NoSecondTableOrExportStartsWhileATableRuns) {
   EXPECT_EQ(w.List("ListBox1").ListCount(), 51);
   EXPECT_EQ(w.Label("filename0").Text(), "");
   EXPECT_FALSE(QFileInfo::exists(documents.Path() + "/30.txt"));
+}
+
+// The program's own yield, which lets Qt run pending events: a close queued
+// before the table starts arrives at its first yield.
+TEST_F(IsochoreTest, ClosingThroughTheEventLoopStopsTableAndExport) {
+  pvt_test::DocumentsFolder documents;
+  for (const char* button : {"calculate", "Export"}) {
+    SCOPED_TRACE(button);
+    Isochore& w = Open();
+    QPointer<QObject> alive(&w);
+    Type(w.Field("minimum"), "0");
+    Type(w.Field("maximum"), "50000");
+    Type(w.Field("interval"), "1");
+    fw::InstallRuntimeYield(0);
+    QTimer::singleShot(0, &w, [&w] { w.Close(); });
+    Click(w.Button(button));
+    fw::RemoveRuntimeYield();
+    EXPECT_FALSE(w.IsOpen());
+    EXPECT_LE(w.List("ListBox1").ListCount(), 1);
+    EXPECT_EQ(w.Label("filename0").Text(), "");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());
+  }
+  EXPECT_TRUE(QDir(documents.Path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 }  // namespace
