@@ -56,6 +56,12 @@
 //   }
 //   void GreeterWindow::Event_Activate() { Field("age").SetText(""); }
 //
+// kBlocks must live at namespace scope (or be static): Blocks() hands out a
+// view of its bytes. Write `using namespace fw::decl;` only inside the
+// lambda, and no `using namespace fw;` at file scope: the declaration
+// functions share their names with the control classes (fw::decl::Line
+// declares a fw::Line).
+//
 // Reaching controls: Label (StaticText), Field (EditField), Button
 // (PushButton), Radio (RadioButton), List (Listbox), Scroll (ScrollBar),
 // ControlByName / ControlByNameIndex (any control, as RectControl), and
@@ -74,6 +80,15 @@
 // by code), ValueChanged (scroll bar), CellClick (bool(int row, int column,
 // int x, int y)) and CellTextChange (void(int row, int column), user edits
 // only). Return or Enter presses the window's Default() button.
+//
+// Start-up and shut-down (the program's main):
+//   QApplication app(argc, argv);
+//   fw::SetFrameDecorator(...);      // e.g. the menu bar of every window
+//   fw::InstallRuntimeYield();        // app/framework/YieldHook.h
+//   Start1Window::Instance();         // shows itself (Visible 1)
+//   const int status = app.exec();    // fw::Quit() ends it after running handlers
+//   fw::ReleasePictures();            // app/framework/Pictures.h
+//   fw::ReleaseAllWindows();
 //
 // Long handlers call RuntimeBackgroundTask() once per pass (the library's
 // loops already do); the same handler is not started again meanwhile. After

@@ -34,11 +34,11 @@ void YieldToQt() {
 
 }  // namespace
 
-void InstallRuntimeYield(int intervalMs) {
+void InstallRuntimeYield(int intervalMs, int yieldsPerClockCheck) {
   State().intervalMs = intervalMs;
   // Each installation starts afresh: its first yield handles events.
   State().sinceLast.invalidate();
-  SetRuntimeYieldHook(&YieldToQt);
+  SetRuntimeYieldHook(&YieldToQt, yieldsPerClockCheck);
 }
 
 void RemoveRuntimeYield() { SetRuntimeYieldHook({}); }
