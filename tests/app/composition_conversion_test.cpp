@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iomanip>
+#include <ostream>
+#include <string>
+
 namespace {
 
 using composition::Arrays;
@@ -107,6 +111,8 @@ struct TotalCase {
   bool accepted;
 };
 
+void PrintTo(const TotalCase& c, std::ostream* out) { *out << std::setprecision(17) << c.total; }
+
 class AcceptanceBounds : public ::testing::TestWithParam<TotalCase> {};
 
 TEST_P(AcceptanceBounds, BoundsThemselvesAreAccepted) {
@@ -116,7 +122,8 @@ TEST_P(AcceptanceBounds, BoundsThemselvesAreAccepted) {
 INSTANTIATE_TEST_SUITE_P(Totals, AcceptanceBounds,
                          ::testing::Values(TotalCase{100, true}, TotalCase{99.999999, true},
                                            TotalCase{100.000001, true}, TotalCase{99.9999989, false},
-                                           TotalCase{100.0000011, false}, TotalCase{0, false}));
+                                           TotalCase{100.0000011, false}, TotalCase{0, false}),
+                         [](const auto& info) { return std::string(info.param.accepted ? "accepted" : "refused") + std::to_string(info.index); });
 
 TEST_F(CompositionConversion, MolalityTotalIsZeroWhenTheMolalitiesDoNotSumAboveZero) {
   b = {0, -1, 0, 1, 0};

@@ -3,6 +3,9 @@
 // bit for bit.
 #include "tests/app/fluid_window_test.h"
 
+#include <ostream>
+#include <string>
+
 #include "app/procedures_window.h"
 
 namespace {
@@ -162,6 +165,8 @@ struct BoundCase {
   bool accepted;
 };
 
+void PrintTo(const BoundCase& c, std::ostream* out) { *out << c.water; }
+
 class FluidAcceptanceBounds : public FluidWindowTest, public ::testing::WithParamInterface<BoundCase> {};
 
 TEST_P(FluidAcceptanceBounds, TotalsAtTheBoundsAreAcceptedAndJustBeyondRefused) {
@@ -182,7 +187,8 @@ TEST_P(FluidAcceptanceBounds, TotalsAtTheBoundsAreAcceptedAndJustBeyondRefused) 
 
 INSTANTIATE_TEST_SUITE_P(Bounds, FluidAcceptanceBounds,
                          ::testing::Values(BoundCase{"99.999999", true}, BoundCase{"100.000001", true},
-                                           BoundCase{"99.9999989", false}, BoundCase{"100.0000011", false}));
+                                           BoundCase{"99.9999989", false}, BoundCase{"100.0000011", false}),
+                         [](const auto& info) { return std::string(info.param.accepted ? "accepted" : "refused") + std::to_string(info.index); });
 
 TEST_F(FluidWindowTest, EditingAnEntryEmptiesTheSumMessage) {
   PressContinue();

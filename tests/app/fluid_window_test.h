@@ -35,7 +35,11 @@ class FluidWindowTest : public ::testing::Test {
     edit->end(false);
     while (!edit->text().isEmpty()) QTest::keyClick(edit, Qt::Key_Backspace);
   }
-  void Click(const char* radio) { QTest::mouseClick(window().Radio(radio).Button(), Qt::LeftButton); }
+  // Clicks the radio's round indicator, at its left end.
+  void Click(const char* radio) {
+    QRadioButton* button = window().Radio(radio).Button();
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(7, button->height() / 2));
+  }
   void PressContinue() { QTest::mouseClick(window().Button("continue2").Button(), Qt::LeftButton); }
   QString Shown(const char* label) { return window().Label(label).Text(); }
 
