@@ -8,8 +8,13 @@
 // error in one of them breaks:
 //   Z_t = -V · d(A_t/RT)/dV                       (central difference in V)
 //   Σ x_i·dG_i = A_t/RT + Z_t                     (Euler, for Σ x_i = 1)
-//   dG_i = d(n·A_t/RT)/dn_i at fixed n·V          (central difference in n_i)
-// Each with |error| <= tolerance·max(1, |value|).
+//   dG_i = d(n·A_t/RT)/dn_i at fixed n·V          (central difference in n_i,
+//                                                  forward for absent or trace i)
+// The differences are Richardson-extrapolated, so that states just above the
+// hard-sphere limit are checked as tightly as dilute ones.
+// Each with |error| <= tolerance·max(1, |value|). x must sum to 1.
+// Also checked: modes 0 and 1 leave the shared derivative array untouched,
+// mode 2 gives the same Z_t as mode 0 and writes every checked entry.
 #pragma once
 
 #include <cstdint>
@@ -23,8 +28,8 @@ using TermFunction = double (*)(int32_t mode, const Globals::Composition& x, dou
 
 // How the derivative of an absent component (x_i = 0) is checked.
 enum class AbsentComponents {
-  OneSided,  // against a one-sided difference (the term writes the infinite-dilution value)
-  Skip,      // not checked (the term writes no meaningful value there)
+  OneSided,  // against a forward difference (the term writes the infinite-dilution value)
+  Zero,      // the term writes 0 there, whatever an earlier call left
 };
 
 struct Term {

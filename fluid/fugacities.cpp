@@ -1,0 +1,41 @@
+// Fugacity coefficients and fugacities from the three terms of the equation of
+// state: ln φ_i = Σ_terms d(n·A_term/RT)/dn_i − ln Z.
+#include <cmath>
+
+#include "fluid/Globals.h"
+#include "fluid/RuntimeBackgroundTask.h"
+#include "fluid/lowest_volume.h"
+
+namespace Globals {
+
+void Fugacities(const Composition& x, double T, double P, double V) {
+  // Each term leaves its derivatives in a shared array, which a calculation
+  // run during any later yield may overwrite: take them at once.
+  const double zRep = Repulsive(2, x, T, V);
+  const Composition rep = dGrep;
+  const double zDip = Dipole(2, x, T, V);
+  const Composition dip = dGdip;
+  const double zPer = Perturbation(2, x, T, V);
+  const Composition per = dGper;
+
+  double Z = 1 + zRep;
+  Z = Z + zDip;
+  Z = Z + zPer;
+
+  // Below either lowest volume some term has written no derivatives.
+  const LowestVolumes lowest = LowestVolumesOf(x);
+  const bool valid = T > 0 && P > 0 && IsAdmissibleVolume(lowest, V) && Z > 0;
+
+  for (int i = 0; i < 5; ++i) {
+    if (valid) {
+      Coefficient[i] = std::exp(rep[i] + dip[i] + per[i] - std::log(Z));
+      Fugacity[i] = x[i] * Coefficient[i] * P;
+    } else {
+      Coefficient[i] = 1;
+      Fugacity[i] = 0;
+    }
+    RuntimeBackgroundTask();
+  }
+}
+
+}  // namespace Globals
