@@ -1,5 +1,6 @@
 #include "app/framework/Buttons.h"
 
+#include <QButtonGroup>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -8,6 +9,20 @@
 #include "app/framework/Window.h"
 
 namespace fw {
+
+namespace {
+
+// The radio group of one parent. Qt's auto-exclusive radios seek their group
+// among all descendants of the parent, so the radios of a group box would
+// join the group of the radios around it; a button group per parent keeps
+// the two groups apart.
+QButtonGroup* RadioGroupOf(QWidget* parent) {
+  auto* group = parent->findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly);
+  if (!group) group = new QButtonGroup(parent);
+  return group;
+}
+
+}  // namespace
 
 QPushButton* PushButton::Button() const { return static_cast<QPushButton*>(Widget()); }
 
@@ -47,9 +62,10 @@ void RadioButton::SetValue(bool on) {
     return;
   }
   // Qt keeps one radio of an exclusive group on; lift that for this change.
-  button->setAutoExclusive(false);
+  QButtonGroup* group = button->group();
+  group->setExclusive(false);
   button->setChecked(false);
-  button->setAutoExclusive(true);
+  group->setExclusive(true);
 }
 
 QString RadioButton::Caption() const { return Button()->text(); }
@@ -67,8 +83,8 @@ void RadioButton::Connect(Event event, EventSink sink) {
 QWidget* RadioButton::CreateWidget(QWidget* parent, const BlockRecords& block) {
   auto* button = new QRadioButton(TextOf(block.Text("Caption")), parent);
   button->setFont(FontOf(block));
-  button->setAutoExclusive(true);
   if (block.Flag("Value")) button->setChecked(true);
+  RadioGroupOf(parent)->addButton(button);
   return button;
 }
 
