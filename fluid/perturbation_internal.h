@@ -1,4 +1,4 @@
-// Pieces of the perturbation (attraction) term shared by its source files,
+// What the perturbation (attraction) term shares between its source files,
 // its tests, and the pictures that plot the component parameters.
 //
 // The term is a density series in 1/V whose coefficients are mixture means of

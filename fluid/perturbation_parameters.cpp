@@ -17,8 +17,9 @@ double evaluate(const ReducedPolynomial& p, double Tr) {
   return p.c0 + p.c1 / Tr + p.c2 / std::pow(Tr, 2.0) + p.c4 / std::pow(Tr, 4.0);
 }
 
-// Attraction of the molecular components, in MPa·cm6·mol−2 before the factor
-// 1e6. The reference temperatures are the term's own, not the critical ones.
+// Attraction of the molecular components: the polynomial times 1e6 gives a in
+// bar·cm6·mol−2. The reference temperatures are the term's own, not the
+// critical ones.
 struct MolecularAttraction {
   double Tstar;  // K
   ReducedPolynomial a;

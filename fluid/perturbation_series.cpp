@@ -240,6 +240,9 @@ void outerPass(const Member& mi, const Mixture& mix, CombinationStore& store,
         const double ae4 = ae3 * ml.ae;
         const double dx5jkl = dx5jk * ml.x;
 
+        // The innermost passes yield after their sums: a call between them
+        // would hold the running sums in memory instead of registers.
+        double A4 = A[3], D4 = D[3];
         for (int32_t q = 0; q < n; ++q) {
           const Member& mq = m[q];
           const int32_t k5 = k4 + mq.weight;
@@ -247,10 +250,12 @@ void outerPass(const Member& mi, const Mixture& mix, CombinationStore& store,
           const double q5 = s5 / 5;
           const double B5 = q5 * q5 * q5;
           const double e = store.rootTimesFactor(k5, ae4 * mq.ae, oneFifth);
-          if constexpr (SumA) A[3] += x4 * mq.x * e * B5 * B5 * B5;
-          if constexpr (SumD) D[3] += dx5jkl * mq.x * e * B5 * B5 * B5;
-          RuntimeBackgroundTask();
+          if constexpr (SumA) A4 += x4 * mq.x * e * B5 * B5 * B5;
+          if constexpr (SumD) D4 += dx5jkl * mq.x * e * B5 * B5 * B5;
         }
+        A[3] = A4;
+        D[3] = D4;
+        for (int32_t q = 0; q < n; ++q) RuntimeBackgroundTask();
         RuntimeBackgroundTask();
       }
       RuntimeBackgroundTask();

@@ -41,17 +41,6 @@ TEST(CubicEquation, WorkedCubicsKeepTheirColumnOrder) {
   }
 }
 
-TEST(CubicEquation, ARealRootHasAnImaginaryPartOfExactlyZero) {
-  for (const auto& [a, b, c] : {std::array{0.0, 1.0, 1.0}, std::array{2.0, -30.0, 500.0},
-                                std::array{0.0, -3.0, 50.0}, std::array{0.0, -3.0, -50.0}}) {
-    const CubicRoots z = CubicEquation(a, b, c);
-    EXPECT_EQ(z[1][0], 0.0);
-    EXPECT_EQ(z[0][1], z[0][2]);
-    EXPECT_EQ(z[1][1], -z[1][2]);
-    EXPECT_NE(z[1][1], 0.0);
-  }
-}
-
 // On random cubics, every root solves its cubic and the three roots satisfy
 // Vieta's identities; three real roots stand as middle, smallest, largest.
 TEST(CubicEquation, RandomCubicsRootsSolveTheCubicAndVietaHolds) {

@@ -97,10 +97,7 @@ void ExpectConsistent(const Term& term, const Globals::Composition& x, double T,
   // (one mole in V).
   for (int i = 0; i < 5; ++i) {
     SCOPED_TRACE("component " + std::to_string(i));
-    if (x[i] <= 0 && term.absent == AbsentComponents::Zero) {
-      EXPECT_EQ(dG[i], 0.0) << "an absent component's derivative must not depend on earlier calls";
-      continue;
-    }
+    if (x[i] <= 0 && term.absent == AbsentComponents::Skip) continue;
     ASSERT_FALSE(isUnwritten(dG[i])) << "term mode 2 left the derivative unwritten";
     const auto F = [&](double dn) {
       Globals::Composition amounts = x;

@@ -29,7 +29,7 @@ using TermFunction = double (*)(int32_t mode, const Globals::Composition& x, dou
 // How the derivative of an absent component (x_i = 0) is checked.
 enum class AbsentComponents {
   OneSided,  // against a forward difference (the term writes the infinite-dilution value)
-  Zero,      // the term writes 0 there, whatever an earlier call left
+  Skip,      // not checked here: the caller checks it by a finer scheme
 };
 
 struct Term {

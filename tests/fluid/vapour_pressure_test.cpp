@@ -95,6 +95,17 @@ TEST(RaoultPressure, DegenerateCompositions) {
   EXPECT_EQ(RaoultPressure({0, 0, 0, 0, 0}, 500, 0), 0.0);
 }
 
+// Without a usable temperature the volatile components have no vapour
+// pressure: a bubble-point estimate is 0, a dew-point estimate 0.1 MPa.
+TEST(RaoultPressure, NoTemperatureGivesTheFailureValues) {
+  const Composition brine = {0.8, 0.1, 0, 0.1, 0};
+  for (double T : {0.0, -10.0, kNaN, std::numeric_limits<double>::infinity()}) {
+    EXPECT_EQ(SaturationPressure(0, T), 0.0) << T;
+    EXPECT_EQ(RaoultPressure(brine, T, 0), 0.0) << T;
+    EXPECT_EQ(RaoultPressure(brine, T, 1), 0.1) << T;
+  }
+}
+
 TEST(WilsonDistribution, AtTheCriticalTemperatureKIsTheCriticalPressureRatio) {
   const double Tc[3] = {647.096, 304.128, 190.564};
   const double Pc[3] = {22.064, 7.3773, 4.5922};
