@@ -1,6 +1,8 @@
 #include "app/framework/Window.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <cxxabi.h>
 #include <map>
 #include <set>
 #include <string>
@@ -39,6 +41,15 @@ std::vector<WindowRegistration>& Registry() {
 }
 
 std::string Quoted(std::string_view name) { return "\"" + std::string(name) + "\""; }
+
+// The window class's own name ("PressureWindow"), for the Qt window's object name.
+QString ClassNameOf(std::type_index key) {
+  int status = 0;
+  char* readable = abi::__cxa_demangle(key.name(), nullptr, nullptr, &status);
+  QString name = QString::fromLatin1(status == 0 && readable ? readable : key.name());
+  std::free(readable);
+  return name;
+}
 
 }  // namespace
 
@@ -122,7 +133,7 @@ void Window::Layout(const WindowBlocks& blocks) {
   const BlockRecords block(blocks.BytesOf(blocks.blocks[0]), BlockClass::Window);
   const QSize size(block.Integer("Width"), block.Integer("Height"));
   frame_ = new WindowFrame(this);
-  frame_->setObjectName(QString::fromLatin1(classKey_.name()));
+  frame_->setObjectName(ClassNameOf(classKey_));
   content_ = new ContentWidget(this, size);
   content_->setObjectName(QStringLiteral("content"));
   frame_->setCentralWidget(content_);

@@ -12,9 +12,9 @@
 //    public:
 //     static fw::WindowBlocks Blocks();      // the encoded property blocks
 //     static fw::Handlers Handlers();        // control_Event handlers, connected by name
-//     void name_TextChange();
+//     void age_TextChange();
 //     void greet_Action();
-//     void Event_Activate() override;        // optional; also Event_Resizing
+//     void Event_Activate() override;        // optional; so is Event_Resizing
 //   };
 //
 // Source (greeter_window.cpp):
@@ -23,43 +23,78 @@
 //   #include "app/framework/Controls.h"
 //   #include "app/framework/ValStr.h"
 //
+//   using fw::Str;
+//   using fw::Val;
+//
 //   namespace {
-//   // Controls in creation order, positions in window coordinates (also
-//   // inside a group box), text sizes in pixels. Parents come first.
+//   // Controls in creation order, parents before their children; places in
+//   // window coordinates (also inside a group box); text sizes in pixels.
 //   constexpr auto kBlocks = fw::EncodeWindow([] {
 //     using namespace fw::decl;
 //     return fw::Declare(
 //         Window("Greeter", 300, 120).Placement(2),
-//         fw::StoredOrder::Table,                 // or Reversed: any order reads the same
-//         StaticText("Prompt", 20, 20, 80, 25).Text("Name").Size(16),
-//         EditField("name", 100, 20, 120, 25).Size(16),
+//         fw::StoredOrder::Table,             // or Reversed: both read the same
+//         StaticText("Prompt", 20, 20, 80, 25).Text("Age").Size(16),
+//         EditField("age", 100, 20, 120, 25).Size(16),
 //         PushButton("greet", 20, 70, 100, 30).Caption("greet").Size(14).Default(),
-//         StaticText("Result", 130, 75, 160, 20).Color(0xff0000).Size(12));
+//         StaticText("Result", 130, 75, 160, 20).Size(12).Color(0xff0000));
 //   });
 //   }  // namespace
 //
 //   fw::WindowBlocks GreeterWindow::Blocks() { return kBlocks; }
 //   fw::Handlers GreeterWindow::Handlers() {
-//     return {FW_HANDLER(GreeterWindow, name, TextChange),
+//     return {FW_HANDLER(GreeterWindow, age, TextChange),
 //             FW_HANDLER(GreeterWindow, greet, Action)};
 //   }
-//   FW_REGISTER_WINDOW(GreeterWindow);   // walked by the block tests
+//   FW_REGISTER_WINDOW(GreeterWindow);      // walked by the tests of every block
 //
-//   void GreeterWindow::name_TextChange() { Label("Result").SetText(""); }
+//   void GreeterWindow::age_TextChange() { Label("Result").SetText(""); }
 //   void GreeterWindow::greet_Action() {
-//     Label("Result").SetText("Hello " + Field("name").Text() + " " + fw::Str(Val(...)));
+//     const double age = Val(Field("age").Text());
+//     if (!(age > 0)) return Label("Result").SetText("put a number");
+//     Label("Result").SetText("in a year: " + Str(age + 1));
 //   }
-//   void GreeterWindow::Event_Activate() { ... }
+//   void GreeterWindow::Event_Activate() { Field("age").SetText(""); }
 //
-// Opening it (from another window's handler): GreeterWindow::Instance().Show();
+// kBlocks must live at namespace scope (or be static): Blocks() hands out a
+// view of its bytes. Write `using namespace fw::decl;` only inside the
+// lambda, and no `using namespace fw;` at file scope: the declaration
+// functions share their names with the control classes (fw::decl::Line
+// declares a fw::Line).
+//
+// Reaching controls: Label (StaticText), Field (EditField), Button
+// (PushButton), Radio (RadioButton), List (Listbox), Scroll (ScrollBar),
+// ControlByName / ControlByNameIndex (any control, as RectControl), and
+// Named<Class>(name[, index]). A name that is not there throws
+// NilObjectException, which nothing catches.
+//
+// Opening it (e.g. from another window's handler):
+//   GreeterWindow::Instance().Show();
 // Instance() gives the open window with its fields as they were, or builds a
-// new one from the blocks (a closed window is built afresh). It does not show
-// the window; a window whose block has Visible 1 shows itself once built.
+// new one from the blocks (a window the user closed is built afresh). It does
+// not show the window; a window whose block has Visible 1 shows itself once
+// built, one with Hidden() waits for Show().
+//
+// Events: Action (push button pressed; radio button turned on, by the user or
+// by code, not re-clicked), TextChange (every change of a field's text, also
+// by code), ValueChanged (scroll bar), CellClick (bool(int row, int column,
+// int x, int y)) and CellTextChange (void(int row, int column), user edits
+// only). Return or Enter presses the window's Default() button.
+//
+// Start-up and shut-down (the program's main):
+//   QApplication app(argc, argv);
+//   fw::SetFrameDecorator(...);      // e.g. the menu bar of every window
+//   fw::InstallRuntimeYield();        // app/framework/YieldHook.h
+//   Start1Window::Instance();         // shows itself (Visible 1)
+//   const int status = app.exec();    // fw::Quit() ends it after running handlers
+//   fw::ReleasePictures();            // app/framework/Pictures.h
+//   fw::ReleaseAllWindows();
 //
 // Long handlers call RuntimeBackgroundTask() once per pass (the library's
-// loops do so already); after a yield, IsOpen() tells whether the user closed
-// the window meanwhile, so a long loop can stop early. A closed window is
-// hidden at once and destroyed only after its handlers have returned.
+// loops already do); the same handler is not started again meanwhile. After
+// a yield, IsOpen() tells whether the user closed the window (or quit), so a
+// long loop can stop early: a closed window is hidden at once and destroyed
+// only after its handlers have returned.
 #pragma once
 
 #include <cstdint>

@@ -9,24 +9,40 @@ namespace fw {
 
 namespace {
 
-long served = 0;
+struct YieldState {
+  QElapsedTimer sinceLast;
+  int intervalMs = kYieldIntervalMs;
+  long served = 0;
+};
+
+// One state for the one event loop; the hook itself captures nothing, so
+// the library's copy of it per yield costs no allocation.
+YieldState& State() {
+  static YieldState state;
+  return state;
+}
+
+void YieldToQt() {
+  YieldState& state = State();
+  if (state.sinceLast.isValid() && state.sinceLast.elapsed() < state.intervalMs) return;
+  if (!QCoreApplication::instance()) return;
+  // Restart first: a handler run from here may yield in turn.
+  state.sinceLast.start();
+  ++state.served;
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 }  // namespace
 
-void InstallRuntimeYield(int intervalMs) {
-  SetRuntimeYieldHook([intervalMs] {
-    static QElapsedTimer sinceLast;
-    if (sinceLast.isValid() && !sinceLast.hasExpired(intervalMs)) return;
-    if (!QCoreApplication::instance()) return;
-    // Restart first: a handler run from here may yield in turn.
-    sinceLast.start();
-    ++served;
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-  });
+void InstallRuntimeYield(int intervalMs, int yieldsPerClockCheck) {
+  State().intervalMs = intervalMs;
+  // Each installation starts afresh: its first yield handles events.
+  State().sinceLast.invalidate();
+  SetRuntimeYieldHook(&YieldToQt, yieldsPerClockCheck);
 }
 
 void RemoveRuntimeYield() { SetRuntimeYieldHook({}); }
 
-long RuntimeYieldsServed() { return served; }
+long RuntimeYieldsServed() { return State().served; }
 
 }  // namespace fw

@@ -7,8 +7,14 @@ namespace fw {
 
 inline constexpr int kYieldIntervalMs = 5;
 
-// Installs the hook; the program calls it once at start-up.
-void InstallRuntimeYield(int intervalMs = kYieldIntervalMs);
+// The library yields every few nanoseconds of work: the clock is read only on
+// every so many yields (a microsecond or two of work apart).
+inline constexpr int kYieldsPerClockCheck = 512;
+
+// Installs the hook; the program calls it once at start-up (tests may ask
+// for every yield to handle events: InstallRuntimeYield(0, 1)).
+void InstallRuntimeYield(int intervalMs = kYieldIntervalMs,
+                         int yieldsPerClockCheck = kYieldsPerClockCheck);
 
 // Restores the library's no-op yield.
 void RemoveRuntimeYield();

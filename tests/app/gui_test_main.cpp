@@ -7,8 +7,21 @@
 #include "app/framework/Pictures.h"
 #include "app/framework/Window.h"
 
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// The headless platform tells of every window operation it cannot do.
+void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (text.startsWith(QLatin1String("This plugin does not support"))) return;
+  qtHandler(type, context, text);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qtHandler = qInstallMessageHandler(QuietOffscreenNotes);
   QApplication app(argc, argv);
   // Tests close windows without meaning to end anything.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -91,3 +91,15 @@ TEST_F(WindowBasics, ActivationRunsEventActivate) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(WindowFrames, QtWindowIsNamedAfterItsClass) {
+  ExampleWindow& w = ExampleWindow::Instance();
+  EXPECT_EQ(w.Frame()->objectName(), "ExampleWindow");
+  EXPECT_EQ(fw::GetImplicitWindow("ExampleWindow.ExampleWindow"), &w);
+  fw::ReleaseAllWindows();
+  EXPECT_EQ(fw::GetImplicitWindow("ExampleWindow"), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+// Every window class of the program (and of these tests): its blocks decode
+// under the width table, its controls are named and parented as the builder
+// needs, its handlers name its controls, and it builds.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <utility>
+
+#include <QMainWindow>
+
+#include "app/framework/BlockReader.h"
+#include "app/framework/Controls.h"
+#include "app/framework/Window.h"
+
+namespace {
+
+class RegisteredWindows : public ::testing::TestWithParam<fw::WindowRegistration> {
+ protected:
+  void TearDown() override { fw::ReleaseAllWindows(); }
+};
+
+TEST_P(RegisteredWindows, BlocksDecodeWithEveryRecordOfTheirClassOnce) {
+  const fw::WindowBlocks w = GetParam().blocks();
+  ASSERT_GE(w.blocks.size(), 1u);
+  EXPECT_EQ(w.blocks[0].cls, fw::BlockClass::Window);
+  std::size_t end = 0;
+  for (const fw::BlockRef& ref : w.blocks) {
+    EXPECT_EQ(ref.offset, end) << "blocks lie back to back";
+    end = ref.offset + ref.length;
+    const auto records = fw::DecodeBlock(w.BytesOf(ref), ref.cls);
+    std::set<std::string_view> names;
+    for (const fw::Record& r : records) EXPECT_TRUE(names.insert(r.name).second) << r.name;
+    const auto expected = fw::RecordsOf(ref.cls);
+    EXPECT_EQ(names, std::set<std::string_view>(expected.begin(), expected.end()))
+        << fw::ClassName(ref.cls);
+  }
+  EXPECT_EQ(end, w.bytes.size());
+}
+
+TEST_P(RegisteredWindows, NamesAreUniqueExceptWithinControlSets) {
+  const fw::WindowBlocks w = GetParam().blocks();
+  std::set<std::string_view> plain;
+  std::set<std::pair<std::string_view, std::int32_t>> members;
+  for (std::size_t i = 1; i < w.blocks.size(); ++i) {
+    const fw::BlockRecords r(w.BytesOf(w.blocks[i]), w.blocks[i].cls);
+    const std::string_view name = r.Text("Name");
+    EXPECT_FALSE(name.empty());
+    const std::int32_t index = r.Integer("Index");
+    EXPECT_EQ(w.blocks[i].setMember, index != fw::kNoIndex);
+    if (index == fw::kNoIndex) {
+      EXPECT_TRUE(plain.insert(name).second) << "twice: " << name;
+    } else {
+      EXPECT_TRUE(members.insert({name, index}).second) << name << " index " << index << " twice";
+    }
+  }
+  for (const auto& [name, index] : members)
+    EXPECT_EQ(plain.count(name), 0u) << name << " is both a set and a single control";
+}
+
+TEST_P(RegisteredWindows, ParentsAreContainersCreatedBeforeTheirChildren) {
+  const fw::WindowBlocks w = GetParam().blocks();
+  std::set<std::string_view> containersSoFar;
+  for (std::size_t i = 1; i < w.blocks.size(); ++i) {
+    const fw::BlockRecords r(w.BytesOf(w.blocks[i]), w.blocks[i].cls);
+    const std::string_view parent = r.Text("InitialParent");
+    if (!parent.empty()) {
+      EXPECT_TRUE(containersSoFar.count(parent)) << r.Text("Name") << " in " << parent;
+    }
+    if (fw::IsContainerClass(w.blocks[i].cls)) containersSoFar.insert(r.Text("Name"));
+  }
+}
+
+TEST_P(RegisteredWindows, HandlersNameControlsOfTheWindow) {
+  const fw::WindowBlocks w = GetParam().blocks();
+  std::set<std::string_view> names;
+  for (std::size_t i = 1; i < w.blocks.size(); ++i)
+    names.insert(fw::BlockRecords(w.BytesOf(w.blocks[i]), w.blocks[i].cls).Text("Name"));
+  for (const fw::HandlerBinding& h : GetParam().handlers())
+    EXPECT_TRUE(names.count(h.control)) << h.control << "_" << fw::EventName(h.event);
+}
+
+TEST_P(RegisteredWindows, BuildsThroughItsAccessorWithEveryControl) {
+  const fw::WindowBlocks w = GetParam().blocks();
+  fw::Window& window = GetParam().open();
+  EXPECT_EQ(&window, &GetParam().open()) << "one instance at a time";
+  EXPECT_EQ(window.Controls().size(), w.blocks.size() - 1);
+  const fw::BlockRecords block(w.BytesOf(w.blocks[0]), fw::BlockClass::Window);
+  EXPECT_EQ(window.Frame()->isVisible(), block.Flag("Visible"));
+  EXPECT_EQ(window.Height(), block.Integer("Height"));
+  EXPECT_EQ(window.Width(), block.Integer("Width"));
+  EXPECT_EQ(fw::GetImplicitWindow(GetParam().className), &window);
+  for (const auto& c : window.Controls()) {
+    EXPECT_EQ(c->Widget()->objectName(), c->Name());
+    EXPECT_EQ(&window.ControlByNameIndex(c->Name().toStdString(), c->Index()), c.get());
+  }
+}
+
+std::string ClassNameOf(const ::testing::TestParamInfo<fw::WindowRegistration>& info) {
+  return std::string(info.param.className);
+}
+
+INSTANTIATE_TEST_SUITE_P(Program, RegisteredWindows,
+                         ::testing::ValuesIn(fw::RegisteredWindows()), ClassNameOf);
+
+}  // namespace

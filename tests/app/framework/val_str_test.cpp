@@ -1,0 +1,135 @@
+// Val and Str: the framework's number form, the same under any locale.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+#include <QLocale>
+
+#include "app/framework/ValStr.h"
+
+namespace {
+
+struct StrCase {
+  double value;
+  const char* text;
+};
+
+constexpr StrCase kStrCases[] = {
+    {300.0, "300"},
+    {0.1, "0.1"},
+    {1.234568e-05, "1.234568e-05"},
+    {0.0000123456789, "1.234568e-05"},
+    {0.0, "0"},
+    {-0.0, "0"},
+    {573.15, "573.15"},
+    {-273.15, "-273.15"},
+    {1234567.0, "1234567"},
+    {12345678.0, "1.234568e+07"},
+    {0.0001, "0.0001"},
+    {0.00001, "1e-05"},
+    {55.508435061791985, "55.50844"},
+    {1.0 / 3.0, "0.3333333"},
+    {2.5e300, "2.5e+300"},
+    {1e100, "1e+100"},
+};
+
+TEST(Str, GivesSevenSignificantDigitsInTheShortestForm) {
+  for (const StrCase& c : kStrCases) EXPECT_EQ(fw::Str(c.value), c.text) << c.value;
+}
+
+TEST(Str, OfAnInt32IsItsDecimalDigits) {
+  EXPECT_EQ(fw::Str(std::int32_t{0}), "0");
+  EXPECT_EQ(fw::Str(std::int32_t{42}), "42");
+  EXPECT_EQ(fw::Str(std::int32_t{-7}), "-7");
+  EXPECT_EQ(fw::Str(std::numeric_limits<std::int32_t>::min()), "-2147483648");
+}
+
+struct ValCase {
+  const char* text;
+  std::optional<double> number;
+};
+
+const ValCase kValCases[] = {
+    {"573.15", 573.15},
+    {"  573.15 ", 573.15},
+    {"\t12\t", 12.0},
+    {"-273.15", -273.15},
+    {"+5", 5.0},
+    {".5", 0.5},
+    {"5.", 5.0},
+    {"1e3", 1000.0},
+    {"1.5E-3", 0.0015},
+    {"2e+2", 200.0},
+    {"0", 0.0},
+    {"-0", -0.0},
+    {"", std::nullopt},
+    {"   ", std::nullopt},
+    {"1,5", std::nullopt},
+    {"12abc", std::nullopt},
+    {"abc", std::nullopt},
+    {"1 2", std::nullopt},
+    {"inf", std::nullopt},
+    {"-inf", std::nullopt},
+    {"nan", std::nullopt},
+    {"infinity", std::nullopt},
+    {"0x10", std::nullopt},
+    {"1e", std::nullopt},
+    {"e5", std::nullopt},
+    {".", std::nullopt},
+    {"-", std::nullopt},
+    {"++1", std::nullopt},
+    {"1.2.3", std::nullopt},
+    {"1e400", std::nullopt},
+    {"-1e400", std::nullopt},
+    {"\u00A0" "5", std::nullopt},
+};
+
+TEST(Val, ReadsTheWholeTextAsADecimalNumberOrGivesZero) {
+  for (const ValCase& c : kValCases) {
+    const QString text = QString::fromUtf8(c.text);
+    EXPECT_EQ(fw::ParseNumber(text), c.number) << '"' << c.text << '"';
+    EXPECT_EQ(fw::Val(text), c.number.value_or(0.0)) << '"' << c.text << '"';
+  }
+}
+
+TEST(Val, ReadsBackWhatStrWrites) {
+  for (const StrCase& c : kStrCases) {
+    const double back = fw::Val(fw::Str(c.value));
+    EXPECT_EQ(fw::Str(back), fw::Str(c.value));
+  }
+}
+
+// Qt hands the user's locale to the C library; "0,5" must stay foreign and
+// "0.5" a number all the same.
+TEST(ValStr, StayTheSameUnderAGermanLocale) {
+  const char* previous = std::setlocale(LC_ALL, nullptr);
+  const std::string saved = previous ? previous : "C";
+  const bool hadEnvironment = qEnvironmentVariableIsSet("LC_ALL");
+  const QByteArray savedEnvironment = qgetenv("LC_ALL");
+  // As at start-up: the C library takes its locale from the environment.
+  qputenv("LC_ALL", "de_DE.UTF-8");
+  const bool german = std::setlocale(LC_ALL, "") != nullptr;
+  if (hadEnvironment) qputenv("LC_ALL", savedEnvironment);
+  else qunsetenv("LC_ALL");
+  if (!german) GTEST_SKIP() << "de_DE.UTF-8 is not generated (scripts/ensure-packages.sh)";
+  const QLocale savedQt;
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+
+  EXPECT_EQ(fw::Str(0.5), "0.5");
+  EXPECT_EQ(fw::Str(1.234568e-05), "1.234568e-05");
+  EXPECT_EQ(fw::Str(1234.5), "1234.5");
+  EXPECT_EQ(fw::Val("0.5"), 0.5);
+  EXPECT_EQ(fw::Val("0,5"), 0.0);
+  EXPECT_EQ(fw::Val("1.234,5"), 0.0);
+  EXPECT_EQ(fw::Val(" 573.15 "), 573.15);
+
+  QLocale::setDefault(savedQt);
+  std::setlocale(LC_ALL, saved.c_str());
+}
+
+}  // namespace
