@@ -1,0 +1,19 @@
+// The window pictures: resource id, name, designed size in pixels and the
+// routine that paints one at that logical size.
+#pragma once
+
+#include <QPainter>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+struct PictureSpec {
+  int id;
+  QString name;
+  int width, height;
+  std::function<void(QPainter&)> paint;
+};
+
+// The pictures of the Start, note and Fluid windows, in ascending id.
+std::vector<PictureSpec> WindowPictures();
