@@ -1,0 +1,185 @@
+#include "calc/pvt/Isochore.h"
+
+#include <optional>
+
+#include <QWidget>
+
+#include "app/framework/Controls.h"
+#include "app/framework/ValStr.h"
+#include "calc/pvt/IsochoreExportFile.h"
+#include "calc/pvt/IsochoreTemperatures.h"
+#include "fluid/Globals.h"
+#include "fluid/RuntimeBackgroundTask.h"
+
+using fw::Str;
+using fw::Val;
+
+namespace {
+
+constexpr std::uint32_t kBlack = 0x000000;
+
+constexpr auto kBlocks = fw::EncodeWindow([] {
+  using namespace fw::decl;
+  return fw::Declare(
+      Window("Isochore", 300, 505),
+      fw::StoredOrder::Reversed,
+      Listbox("ListBox1", 50, 228, 200, 195)
+          .Columns(2, "50%, 50%")
+          .Heading()
+          .Size(10)
+          .SetNumber("GridLinesVertical", 3),
+      StaticText("StaticText1", 20, 90, 110, 18).Text("min. temperature").Size(12).Multiline(),
+      StaticText("StaticText2", 20, 115, 110, 18).Text("max. temperature").Size(12).Multiline(),
+      StaticText("StaticText3", 20, 140, 110, 18).Text("step temperature").Size(12).Multiline(),
+      PushButton("calculate", 100, 178, 100, 30).Caption("calculate").Size(16).Default().Font("system"),
+      EditField("minimum", 150, 90, 80, 18).Size(12).Font("system"),
+      EditField("maximum", 150, 115, 80, 18).Size(12).Font("system"),
+      EditField("interval", 150, 140, 80, 18).Size(12).Font("system"),
+      StaticText("StaticText4", 240, 90, 25, 18).Text("\u02DAC").Size(12).Multiline(),
+      StaticText("StaticText5", 240, 115, 25, 18).Text("\u02DAC").Size(12).Multiline(),
+      StaticText("StaticText6", 240, 140, 45, 18).Text("degree").Size(12).Multiline(),
+      StaticText("MolarVolume", 20, 20, 100, 20).Text("Molar Volume").Size(14).Font("system"),
+      StaticText("StaticText7", 220, 20, 65, 20).Text("cm /mol").Size(14).Font("system"),
+      StaticText("StaticText8", 240, 16, 16, 20).Text("3").Size(11).Font("system"),
+      StaticText("ResultV", 135, 20, 70, 20),
+      StaticText("MolarVolume1", 20, 50, 100, 20).Text("Density").Size(14).Font("system"),
+      StaticText("StaticText9", 220, 50, 65, 20).Text("g/cm").Size(14).Font("system"),
+      StaticText("StaticText10", 257, 46, 16, 20).Text("3").Size(11).Font("system"),
+      StaticText("ResultV1", 135, 50, 70, 20),
+      Rectangle("Rectangle1", 20, 440, 260, 50).Fill(0xFFFFFF).BorderWidth(1).Bevel(kBlack, kBlack),
+      PushButton("Export", 45, 453, 60, 20).Parent("Rectangle1").Caption("export").Size(12),
+      StaticText("filename1", 130, 467, 120, 16).Parent("Rectangle1").Size(12).Multiline(),
+      StaticText("filename0", 130, 447, 120, 16).Parent("Rectangle1").Size(12).Multiline());
+});
+
+const QString kPutNumber = "put number";
+const QString kAvailable = "data is available in:";
+const QString kNotWritten = "could not write:";
+// No pressure exists at or below the lowest admissible volume of the fluid.
+const QString kVolumeTooSmall = "volume too small";
+
+// Marks the window busy for the length of a table or an export.
+class RunningFlag {
+ public:
+  explicit RunningFlag(bool& flag) : flag_(flag) { flag_ = true; }
+  ~RunningFlag() { flag_ = false; }
+  RunningFlag(const RunningFlag&) = delete;
+  RunningFlag& operator=(const RunningFlag&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+fw::WindowBlocks Isochore::Blocks() { return kBlocks; }
+
+fw::Handlers Isochore::Handlers() {
+  return {
+      FW_HANDLER(Isochore, calculate, Action),
+      FW_HANDLER(Isochore, Export, Action),
+  };
+}
+
+FW_REGISTER_WINDOW(Isochore);
+
+namespace {
+
+// The range typed in ˚C, in K. Each check is made whatever the others gave,
+// and each failing one writes "put number" into its own field. Empty when a
+// check failed.
+std::optional<pvt::IsochoreRange> CheckedRange(Isochore& w) {
+  pvt::IsochoreRange r;
+  r.Tmin = Val(w.Field("minimum").Text()) + 273.15;
+  r.Tmax = Val(w.Field("maximum").Text()) + 273.15;
+  r.step = Val(w.Field("interval").Text());
+  const bool minimumOk = !(r.Tmin < 0);
+  const bool maximumOk = r.Tmax > r.Tmin;
+  bool intervalOk = r.step > 0;
+  if (minimumOk && maximumOk && intervalOk) intervalOk = pvt::IsochoreRangeEnds(r);
+  if (!minimumOk) w.Field("minimum").SetText(kPutNumber);
+  if (!maximumOk) w.Field("maximum").SetText(kPutNumber);
+  if (!intervalOk) w.Field("interval").SetText(kPutNumber);
+  if (minimumOk && maximumOk && intervalOk) return r;
+  return std::nullopt;
+}
+
+void SetFileLabels(Isochore& w, const QString& note, const QString& name, const QString& path) {
+  w.Label("filename0").SetText(note);
+  w.Label("filename1").SetText(name);
+  w.Label("filename1").Widget()->setToolTip(path);
+}
+
+}  // namespace
+
+void Isochore::Event_Activate() {
+  Label("ResultV").SetText(Str(Globals::Vm_global));
+  const double density =
+      Globals::Vm_global > 0 ? Globals::Density(Globals::fraction, Globals::Vm_global) : 0;
+  Label("ResultV1").SetText(Str(density));
+  SetFileLabels(*this, "", "", "");
+  fw::Listbox& list = List("ListBox1");
+  list.DeleteAllRows();
+  list.SetHeading(0, "Temperature (\u02DAC)");
+  list.SetHeading(1, "Pressure (MPa)");
+}
+
+void Isochore::calculate_Action() {
+  if (running_) return;
+  RunningFlag running(running_);
+  List("ListBox1").DeleteAllRows();
+  SetFileLabels(*this, "", "", "");
+  const std::optional<pvt::IsochoreRange> range = CheckedRange(*this);
+  if (!range) return;
+  const double V = Globals::Vm_global;
+  if (!(V > Globals::Vlimit(Globals::fraction))) {
+    Label("filename0").SetText(kVolumeTooSmall);
+    return;
+  }
+  pvt::ForEachIsochoreTemperature(*range, [&](double T) {
+    const double P = Globals::Pressure(Globals::fraction, T, V);
+    // Looked up anew each pass: the user may have closed the window meanwhile.
+    fw::Listbox& list = List("ListBox1");
+    list.AddRow(" ");
+    list.SetCell(list.LastIndex(), 0, Str(T - 273.15));
+    list.SetCell(list.LastIndex(), 1, Str(P));
+    RuntimeBackgroundTask();
+    return IsOpen();
+  });
+}
+
+void Isochore::Export_Action() {
+  if (running_) return;
+  RunningFlag running(running_);
+  SetFileLabels(*this, "", "", "");
+  const std::optional<pvt::IsochoreRange> range = CheckedRange(*this);
+  if (!range) return;
+  const double Vm = Globals::Vm_global;
+  if (!(Vm > Globals::Vlimit(Globals::fraction))) {
+    Label("filename0").SetText(kVolumeTooSmall);
+    return;
+  }
+  const double density = Globals::Density(Globals::fraction, Vm);
+  const QString name = pvt::IsochoreExportFileName(Vm);
+  const QString folder = pvt::IsochoreExportFolder();
+  const QString path = folder.isEmpty() ? QString() : folder + "/" + name;
+
+  pvt::IsochoreExportFile file(path);
+  bool written = !folder.isEmpty() && file.Open();
+  for (const QString& line : pvt::IsochoreExportHeader(Vm, density))
+    written = written && file.WriteLine(line);
+  bool stillOpen = true;
+  if (written) {
+    pvt::ForEachIsochoreTemperature(*range, [&](double T) {
+      const double P = Globals::Pressure(Globals::fraction, T, Vm);
+      written = file.WriteLine(pvt::IsochoreExportDataLine(T, P));
+      RuntimeBackgroundTask();
+      stillOpen = IsOpen();
+      return written && stillOpen;
+    });
+  }
+  // A window closed mid-export leaves the earlier file as it was.
+  if (!stillOpen) return;
+  written = written && file.Commit();
+  SetFileLabels(*this, written ? kAvailable : kNotWritten, name, path);
+}

@@ -1,0 +1,22 @@
+// The "Isochore" window: the pressure of the defined fluid along the isochore
+// of Globals::Vm_global, tabulated over a temperature range in ˚C, and the
+// same series exported to a text file.
+#pragma once
+
+#include "app/framework/Window.h"
+
+class Isochore : public fw::WindowClass<Isochore> {
+ public:
+  static fw::WindowBlocks Blocks();
+  static fw::Handlers Handlers();
+
+  void calculate_Action();
+  void Export_Action();
+  void Event_Activate() override;
+
+  // True while a table or an export is being made.
+  bool Running() const { return running_; }
+
+ private:
+  bool running_ = false;
+};
