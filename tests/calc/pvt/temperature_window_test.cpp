@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/framework/ValStr.h"
+#include "app/procedures_window.h"
 #include "calc/pvt/MathAnalT.h"
 #include "calc/pvt/TemperatureWindow.h"
 #include "calc/pvt/VolumeWindow.h"
@@ -247,6 +248,15 @@ TEST_F(TemperatureWindowTest, AnalysisButtonOpensTheTemperatureAnalysis) {
   Click(w.Button("Analysis"));
   ASSERT_NE(MathAnalT::OpenInstanceOf(), nullptr);
   EXPECT_TRUE(MathAnalT::OpenInstanceOf()->Frame()->isVisible());
+}
+
+TEST_F(WindowTest, ProceduresRadioTemperaturesShowsTheHiddenBuiltWindow) {
+  Start3Window& procedures = Start3Window::Instance();
+  Click(procedures.Radio("Temperatures"));
+  Click(procedures.Button("PushButton1"));
+  TemperatureWindow* opened = TemperatureWindow::OpenInstanceOf();
+  ASSERT_NE(opened, nullptr);
+  EXPECT_TRUE(opened->Frame()->isVisible());
 }
 
 }  // namespace

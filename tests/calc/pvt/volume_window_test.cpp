@@ -5,7 +5,9 @@
 #include <string>
 
 #include "app/framework/ValStr.h"
+#include "app/procedures_window.h"
 #include "calc/pvt/MathAnal.h"
+#include "calc/pvt/PressureWindow.h"
 #include "calc/pvt/TemperatureWindow.h"
 #include "calc/pvt/VolumeWindow.h"
 #include "calc/pvt/window_driving.h"
@@ -291,8 +293,12 @@ TEST_F(VolumeWindowTest, SolvedMolarVolumeGivesBackPressureAndTemperature) {
     const double T = QString(s.T).toDouble();
     const double P = QString(s.P).toDouble();
 
-    const double Pback = Globals::Pressure(s.x, T, fw::Val(volume));
-    EXPECT_NEAR(Pback, P, 1e-4 * P);
+    PressureWindow& p = PressureWindow::Instance();
+    Type(p.Field("dataEntry"), volume);
+    Type(p.Field("dataEntry1"), s.T);
+    Click(p.Button("calculate"));
+    EXPECT_NEAR(fw::Val(p.Label("Result").Text()), P, 1e-4 * P);
+    p.Close();
 
     TemperatureWindow& t = TemperatureWindow::Instance();
     t.Show();
@@ -306,6 +312,37 @@ TEST_F(VolumeWindowTest, SolvedMolarVolumeGivesBackPressureAndTemperature) {
     EXPECT_NEAR(fw::Val(t.Label("Result").Text()), T, 1e-4 * T);
     t.Close();
   }
+}
+
+TEST_F(VolumeWindowTest, ClosingTheWindowWhileItSolvesEndsTheCalculationCleanly) {
+  Globals::fraction = kFiveComponents;
+  Enter("673.15", "100");
+  Click(w.Radio("Choice0"));
+  int yields = 0;
+  SetRuntimeYieldHook([&] {
+    if (++yields == 1) w.Close();
+  });
+  Calculate();
+  EXPECT_GT(yields, 0);
+  EXPECT_EQ(VolumeWindow::OpenInstanceOf(), nullptr);
+  ProcessDeferredDeletes();
+  EXPECT_EQ(fw::LiveWindowCount(), 0);
+}
+
+TEST_F(VolumeWindowTest, ProceduresRadioMolarVolumesOpensThisWindow) {
+  Start3Window& procedures = Start3Window::Instance();
+  Type(w.Field("dataEntryP"), "100");
+  Click(procedures.Radio("MolarVolumes"));
+  Click(procedures.Button("PushButton1"));
+  EXPECT_EQ(VolumeWindow::OpenInstanceOf(), &w);
+  EXPECT_EQ(w.Field("dataEntryP").Text(), "100");
+  w.Close();
+  ProcessDeferredDeletes();
+  Click(procedures.Button("PushButton1"));
+  VolumeWindow* fresh = VolumeWindow::OpenInstanceOf();
+  ASSERT_NE(fresh, nullptr);
+  EXPECT_TRUE(fresh->Frame()->isVisible());
+  EXPECT_EQ(fresh->Field("dataEntryP").Text(), "");
 }
 
 }  // namespace

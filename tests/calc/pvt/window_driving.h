@@ -35,7 +35,10 @@ inline void Type(fw::EditField& field, const QString& text) {
 }
 
 inline void Click(fw::PushButton& button) { QTest::mouseClick(button.Button(), Qt::LeftButton); }
-inline void Click(fw::RadioButton& radio) { QTest::mouseClick(radio.Button(), Qt::LeftButton); }
+// On the indicator: a radio button takes clicks only on its indicator and caption.
+inline void Click(fw::RadioButton& radio) {
+  QTest::mouseClick(radio.Button(), Qt::LeftButton, {}, QPoint(6, radio.Height() / 2));
+}
 
 // Window activation is not delivered reliably without a screen.
 inline void Activate(fw::Window& w) {
