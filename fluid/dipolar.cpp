@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "fluid/Globals.h"
+#include "fluid/input_validity.h"
 #include "fluid/RuntimeBackgroundTask.h"
 
 namespace Globals {
@@ -28,7 +29,7 @@ constexpr double J3coef[3] = {0.35147, -1.83943, 5.95676};
 
 double Dipole(int32_t mode, const Composition& x, double T, double V) {
   // The negated comparison also refuses NaN input.
-  if (!(T > 0 && V > 0)) return 0;
+  if (!(IsFinitePositive(T) && IsFinitePositive(V))) return 0;
 
   Composition b{};
   Composition mu2{};  // squared reduced dipole moments

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "fluid/Globals.h"
+#include "fluid/input_validity.h"
 #include "fluid/RuntimeBackgroundTask.h"
 #include "fluid/lowest_volume.h"
 
@@ -24,7 +25,8 @@ void Fugacities(const Composition& x, double T, double P, double V) {
 
   // Below either lowest volume some term has written no derivatives.
   const LowestVolumes lowest = LowestVolumesOf(x);
-  const bool valid = T > 0 && P > 0 && IsAdmissibleVolume(lowest, V) && Z > 0;
+  const bool valid = IsFinitePositive(T) && IsFinitePositive(P) && IsFinitePositive(V) &&
+                     IsAdmissibleVolume(lowest, V) && Z > 0;
 
   for (int i = 0; i < 5; ++i) {
     if (valid) {

@@ -5,12 +5,13 @@
 // The mixture coefficients of the density series depend on T and the
 // composition only (fluid/perturbation_series.cpp); here the volume enters.
 #include "fluid/Globals.h"
+#include "fluid/input_validity.h"
 #include "fluid/perturbation_internal.h"
 
 namespace Globals {
 
 double Perturbation(int32_t mode, const Composition& x, double T, double V) {
-  if (!(T > 0 && V > 0)) return 0;
+  if (!(IsFinitePositive(T) && IsFinitePositive(V))) return 0;
 
   // Term mode 2 also writes the derivative of every absent component: its
   // infinite-dilution value, formed by the same sums with the absent

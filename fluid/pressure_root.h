@@ -14,7 +14,7 @@ constexpr DampedSecantVariant kPressureRootVariant{.maxPasses = 500,
                                                    .failOnNanStep = true};
 
 // Searches from start and start + 0.1. The result is 0 unless the iteration
-// converges at a point where |pressureAt(u) - targetP| <= 1e-6·|targetP|: a
+// converges at a point where |pressureAt(u) - targetP| <= 1e-6·targetP: a
 // flat residual (the pressure function 0 on both start points) also ends in
 // a tiny step, and that is no root.
 double PressureRoot(const Residual& pressureAt, double targetP, double start);

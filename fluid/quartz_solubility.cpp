@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "fluid/Globals.h"
+#include "fluid/input_validity.h"
 
 namespace Globals {
 
@@ -25,8 +26,6 @@ constexpr PartialMolarVolumes kPartialMolarVolumes[3] = {
 };
 
 constexpr double kMolarMassH2O = 18.01528;  // g/mol
-
-bool IsFinitePositive(double v) { return v > 0 && std::isfinite(v); }
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "fluid/Globals.h"
+#include "fluid/input_validity.h"
 #include "fluid/RuntimeBackgroundTask.h"
 
 namespace Globals {
@@ -28,7 +29,7 @@ double Repulsive(int32_t mode, const Composition& x, double T, double V) {
   const double bmix = S3 * piAvogadro * 2 / 3;  // cm3/mol
 
   // The negated comparison also refuses NaN input.
-  if (!(T > 0 && V > bmix / 4)) return 0;
+  if (!(IsFinitePositive(T) && IsFinitePositive(V) && V > bmix / 4)) return 0;
   // No substance at all: the mixture's size ratios are undefined.
   if (S3 == 0) return 0;
 

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "fluid/Globals.h"
+#include "fluid/input_validity.h"
 #include "fluid/RuntimeBackgroundTask.h"
 #include "fluid/damped_secant.h"
 
@@ -62,8 +63,6 @@ const DampedSecantVariant kCotecticSecant = {
 // A true crossing leaves a residual of about 1e-11; a flat stretch where two
 // curves run parallel can stop the secant far from any crossing.
 constexpr double kCotecticResidualLimit = 1e-8;
-
-bool IsFinitePositive(double v) { return v > 0 && std::isfinite(v); }
 
 // Ice-melting curve: the H2O per cent of the liquid whose salinity melts ice
 // at TK.

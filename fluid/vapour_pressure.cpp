@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "fluid/Globals.h"
+#include "fluid/input_validity.h"
 #include "fluid/RuntimeBackgroundTask.h"
 
 namespace Globals {
@@ -40,8 +41,6 @@ constexpr OutsideRange kOutsideRange[3] = {
 
 // The salts are treated as if they had a constant vapour pressure, MPa.
 constexpr double kSaltVapourPressure = 0.1;
-
-bool IsFinitePositive(double v) { return v > 0 && std::isfinite(v); }
 
 }  // namespace
 

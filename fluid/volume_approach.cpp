@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "fluid/Globals.h"
+#include "fluid/input_validity.h"
 #include "fluid/volume_scan.h"
 
 namespace Globals {
@@ -12,7 +13,7 @@ double Volume_Approach(int32_t mode, const Composition& x, double T, double P) {
   // No pressure can be scanned for such input.
   for (double xi : x)
     if (!std::isfinite(xi)) return ScanFallback(mode);
-  if (!std::isfinite(T) || !std::isfinite(P)) return ScanFallback(mode);
+  if (!std::isfinite(T) || !IsFinitePositive(P)) return ScanFallback(mode);
 
   return ScanForStartVolume(mode, [&](double V) { return Pressure(x, T, V); }, P);
 }

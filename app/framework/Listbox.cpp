@@ -216,22 +216,6 @@ QWidget* Listbox::CreateWidget(QWidget* parent, const BlockRecords& block) {
   };
   table->setVerticalScrollBarPolicy(policy(block.Flag("ScrollBarVertical", true)));
   table->setHorizontalScrollBarPolicy(policy(block.Flag("ScrollbarHorizontal")));
-  const QString initial = TextOf(block.Text("InitialValue"));
-  if (!initial.isEmpty()) {
-    for (const QString& row : WithLineFeeds(initial).split(QLatin1Char('\n'))) {
-      const int r = table->rowCount();
-      table->insertRow(r);
-      auto* item = new QTableWidgetItem(row);
-      item->setFlags(kPlainCell);
-      table->setItem(r, 0, item);
-      for (int c = 1; c < table->columnCount(); ++c) {
-        auto* empty = new QTableWidgetItem();
-        empty->setFlags(kPlainCell);
-        table->setItem(r, c, empty);
-      }
-      lastIndex_ = r;
-    }
-  }
   return table;
 }
 

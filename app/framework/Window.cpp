@@ -35,11 +35,6 @@ ProgramState& State() {
   return state;
 }
 
-std::vector<WindowRegistration>& Registry() {
-  static std::vector<WindowRegistration> registry;
-  return registry;
-}
-
 std::string Quoted(std::string_view name) { return "\"" + std::string(name) + "\""; }
 
 // The window class's own name ("PressureWindow"), for the Qt window's object name.
@@ -64,22 +59,6 @@ Window* OpenInstance(std::type_index classKey) {
 void SetOpenInstance(std::type_index classKey, Window* window) {
   if (window) State().openInstances[classKey] = window;
   else State().openInstances.erase(classKey);
-}
-
-Window* GetImplicitWindow(std::string_view className) {
-  // Accepts the class name alone or written twice ("W.W").
-  const std::size_t dot = className.find('.');
-  const std::string_view bare = dot == std::string_view::npos ? className : className.substr(0, dot);
-  for (const WindowRegistration& r : Registry())
-    if (r.className == bare) return r.openInstance();
-  return nullptr;
-}
-
-const std::vector<WindowRegistration>& RegisteredWindows() { return Registry(); }
-
-bool RegisterWindow(const WindowRegistration& registration) {
-  Registry().push_back(registration);
-  return true;
 }
 
 // --- program-wide ------------------------------------------------------------

@@ -219,8 +219,6 @@ class Window : public QObject {
 
 // The open instance of a class, or nullptr.
 Window* OpenInstance(std::type_index classKey);
-// The open window of a registered class, by class name, or nullptr.
-Window* GetImplicitWindow(std::string_view className);
 void SetOpenInstance(std::type_index classKey, Window* window);
 
 template <class Self>
@@ -254,20 +252,7 @@ int LiveWindowCount();
 // A hook run on every new Qt window before it is shown (the menu bar).
 void SetFrameDecorator(std::function<void(QMainWindow&)> decorate);
 
-// --- every window class of the program, for the tests that walk them ---
-struct WindowRegistration {
-  std::string_view className;
-  WindowBlocks (*blocks)();
-  Handlers (*handlers)();
-  Window& (*open)();
-  Window* (*openInstance)();
-};
-const std::vector<WindowRegistration>& RegisteredWindows();
-bool RegisterWindow(const WindowRegistration& registration);
-
 }  // namespace fw
 
-#define FW_REGISTER_WINDOW(W)                                                       \
-  [[maybe_unused]] static const bool fwRegistered_##W = ::fw::RegisterWindow(       \
-      {#W, &W::Blocks, &W::Handlers, []() -> ::fw::Window& { return W::Instance(); },  \
-       []() -> ::fw::Window* { return W::OpenInstanceOf(); }})
+// Registration of window classes (FW_REGISTER_WINDOW).
+#include "app/framework/WindowRegistry.h"

@@ -16,7 +16,6 @@
 #include <initializer_list>
 #include <iostream>
 #include <limits>
-#include <map>
 #include <random>
 #include <sstream>
 #include <string>
@@ -140,12 +139,10 @@ struct TooManyYields {};
 
 // Watches the calls of one function: counts the yields of each call (a call
 // that goes beyond its bound is stopped by an exception from inside the
-// yield) and keeps the tally of a known fault.
+// yield).
 class CallChecker {
  public:
-  // knownFault: why the failure-value check of this function is known to
-  // fail; such results are tallied and reported instead of failing the test.
-  explicit CallChecker(const char* knownFault) : knownFault_(knownFault) {
+  CallChecker() {
     previous_ = SetRuntimeYieldHook([this] {
       if (++count_ > bound_) throw TooManyYields{};
     });
@@ -159,28 +156,12 @@ class CallChecker {
     bound_ = bound;
   }
 
-  void WrongFailureValue(const std::string& what) {
-    if (!knownFault_) {
-      ADD_FAILURE() << what;
-      return;
-    }
-    if (knownFaultCalls_++ < 3) knownFaultExamples_ += "\n  " + what;
-  }
-
-  // Reports the tally of the known fault.
-  void Report() const {
-    if (knownFaultCalls_ == 0) return;
-    std::cout << "[ KNOWN    ] " << knownFault_ << ": " << knownFaultCalls_ << " calls, for instance"
-              << knownFaultExamples_ << std::endl;
-  }
+  void WrongFailureValue(const std::string& what) { ADD_FAILURE() << what; }
 
  private:
   long count_ = 0;
   long bound_ = 0;
   RuntimeYieldHook previous_;
-  const char* knownFault_;
-  long knownFaultCalls_ = 0;
-  std::string knownFaultExamples_;
 };
 
 // Equality that treats NaN as unequal to everything, element by element.
@@ -254,29 +235,6 @@ struct Probe {
   const char* name;
   int calls;
   std::function<void(HostileStream&, CallChecker&)> drive;
-  const char* knownFault = nullptr;
-};
-
-// Faults in the equation of state and its solvers that are known and
-// reported to their owners: the failure-value check of these functions is
-// tallied and printed rather than failed. Yields, exceptions and memory are
-// still checked.
-const std::map<std::string, const char*> kKnownFaults = {
-    {"Vlimit_Density", "Density(x, +inf) is NaN when an entry of x is infinite or near DBL_MAX"},
-    {"Repulsive",
-     "Repulsive evaluates T = +inf, and V <= 0 when negative fractions make the lowest volume "
-     "negative (a value, inf or NaN)"},
-    {"Dipole", "Dipole is NaN when T or V is +inf and the other tiny, or with non-finite fractions"},
-    {"Perturbation", "Perturbation evaluates T = +inf or V = +inf (NaN or a value)"},
-    {"Compressibility_Pressure",
-     "Compressibility and Pressure evaluate T = +inf or V = +inf, and V <= 0 with negative "
-     "fractions (1, inf or NaN)"},
-    {"Fugacities", "Fugacities evaluates T, P or V of +inf (NaN or infinite coefficients and fugacities)"},
-    {"Volume", "Volume solves for a target pressure of +-inf (start + 0.2) or below 0"},
-    {"Temperature",
-     "Temperature solves for a target pressure of +-inf (start + 0.2) or below 0, and can return "
-     "a negative temperature"},
-    {"Volume_Approach", "Volume_Approach scans for a target pressure of 0 or below"},
 };
 
 std::vector<Probe> Probes() {
@@ -470,10 +428,6 @@ std::vector<Probe> Probes() {
                           "Sorvik_Pressure650", curve, xH2O, xNaCl, xKCl);
        }},
   };
-  for (Probe& probe : probes) {
-    const auto known = kKnownFaults.find(probe.name);
-    if (known != kKnownFaults.end()) probe.knownFault = known->second;
-  }
   return probes;
 }
 
@@ -491,9 +445,8 @@ class HostileInputs : public testing::TestWithParam<Probe> {};
 TEST_P(HostileInputs, ReturnsWithinBoundedYieldsAndGivesFailureValuesForInvalidStates) {
   const Probe& probe = GetParam();
   HostileStream in(Seed(probe.name));
-  CallChecker check(probe.knownFault);
+  CallChecker check;
   for (int n = 0; n < probe.calls; ++n) probe.drive(in, check);
-  check.Report();
   Globals::InitializeSharedArrays();
 }
 

@@ -186,3 +186,25 @@ TEST_F(Events, ControlSetMembersAreReachedByNameAndIndex) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Events, RadiosOfAGroupBoxStayApartFromTheRadiosAroundIt) {
+  PanelWindow& w = PanelWindow::Instance();
+  // C lies on the rectangle that holds the group box of A and B.
+  QTest::mouseClick(w.Radio("C").Button(), Qt::LeftButton);
+  EXPECT_TRUE(w.Radio("C").Value());
+  EXPECT_TRUE(w.Radio("A").Value());
+  QTest::mouseClick(w.Radio("B").Button(), Qt::LeftButton);
+  EXPECT_TRUE(w.Radio("B").Value());
+  EXPECT_FALSE(w.Radio("A").Value());
+  EXPECT_TRUE(w.Radio("C").Value());
+  w.Radio("C").SetValue(false);
+  EXPECT_TRUE(w.Radio("B").Value());
+  w.Radio("B").SetValue(false);
+  QTest::mouseClick(w.Radio("C").Button(), Qt::LeftButton);
+  EXPECT_FALSE(w.Radio("A").Value());
+  EXPECT_FALSE(w.Radio("B").Value());
+}
+
+}  // namespace

@@ -85,6 +85,8 @@ const ValCase kValCases[] = {
     {"1.2.3", std::nullopt},
     {"1e400", std::nullopt},
     {"-1e400", std::nullopt},
+    {"1e-400", std::nullopt},
+    {"4e-320", 4e-320},
     {"\u00A0" "5", std::nullopt},
 };
 
