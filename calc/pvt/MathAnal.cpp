@@ -1,0 +1,61 @@
+#include "calc/pvt/MathAnal.h"
+
+#include "app/framework/Controls.h"
+#include "app/framework/ValStr.h"
+#include "calc/pvt/AnalysisCalculateButton.h"
+#include "fluid/Globals.h"
+#include "fluid/RuntimeBackgroundTask.h"
+
+using fw::Str;
+
+namespace {
+
+constexpr auto kBlocks = fw::EncodeWindow([] {
+  using namespace fw::decl;
+  return fw::Declare(
+      Window("Mathematical Analysis", 260, 430),
+      fw::StoredOrder::Reversed,
+      Listbox("ListBox1", 20, 110, 220, 300).Columns(2, "50%, 50%").Heading().Size(10)
+          .SetNumber("GridLinesVertical", 3),
+      pvt::kAnalysisCalculateButton,
+      StaticText("StaticText2", 20, 20, 215, 30)
+          .Text("Zero function = p(v,T,x) - Pressure\rvariable molar volume").Size(12)
+          .Multiline());
+});
+
+constexpr int kRows = 501;
+// Each row's molar volume is the one before times this factor.
+constexpr double kVolumeStep = 1.01;
+
+}  // namespace
+
+fw::WindowBlocks MathAnal::Blocks() { return kBlocks; }
+
+fw::Handlers MathAnal::Handlers() { return {FW_HANDLER(MathAnal, calculate, Action)}; }
+
+FW_REGISTER_WINDOW(MathAnal);
+
+void MathAnal::Event_Activate() {
+  fw::Listbox& list = List("ListBox1");
+  list.DeleteAllRows();
+  list.SetHeading(0, "Molar Volume");
+  list.SetHeading(1, "Zero-function");
+}
+
+// Appends the rows below those already listed. Temperature and pressure are
+// read anew for every row: another window may change them while this one
+// yields.
+void MathAnal::calculate_Action() {
+  fw::Listbox& list = List("ListBox1");
+  double V = Globals::Vlimit(Globals::fraction);
+  for (int i = 0; i < kRows; ++i) {
+    V = V * kVolumeStep;
+    const double z =
+        Globals::Pressure(Globals::fraction, Globals::TK_global, V) - Globals::PMPa_global;
+    list.AddRow(" ");
+    list.SetCell(list.LastIndex(), 0, Str(V));
+    list.SetCell(list.LastIndex(), 1, Str(z));
+    RuntimeBackgroundTask();
+    if (!IsOpen()) return;  // closed by the user meanwhile: the table is gone
+  }
+}

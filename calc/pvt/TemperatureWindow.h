@@ -1,0 +1,37 @@
+// The "Temperatures" window: the temperature at which the defined fluid has
+// a typed molar volume and pressure, a root of the pressure equation searched
+// from an automatic (ideal-gas) or typed first approach, shown in K or ˚C.
+// Its molar-volume and pressure fields hand their values on, through
+// Globals::Vm_global and Globals::PMPa_global, to the temperature
+// "Mathematical Analysis" window.
+#pragma once
+
+#include <optional>
+
+#include "app/framework/Window.h"
+
+class TemperatureWindow : public fw::WindowClass<TemperatureWindow> {
+ public:
+  static fw::WindowBlocks Blocks();
+  static fw::Handlers Handlers();
+
+  void dataEntryV_TextChange();
+  void dataEntryP_TextChange();
+  void dataEntryT_TextChange();
+  void Choice0_Action();
+  void Choice1_Action();
+  void Kelvin_Action();
+  void Celsius_Action();
+  void Clear_Action();
+  void Analysis_Action();
+  void calculate_Action();
+  void Event_Activate() override;
+
+ private:
+  void ResetFirstApproachAndResult();
+  void EmptyResult();
+
+  // The temperature this window found and shows, in K; the unit radios show
+  // it in their unit. Nothing while no result stands.
+  std::optional<double> shownTemperature_;
+};
