@@ -6,7 +6,7 @@ bash scripts/ensure-packages.sh
 
 build=build/release
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build"
+cmake --build "$build" --target fluidcalc
 
 if [[ ! -x "$build/fluidcalc" ]]; then
   echo "Built the fluid property library, its tests and benchmarks; the windowed program does not exist yet."

@@ -57,10 +57,10 @@ class CellClickFilter : public QObject {
 
 }  // namespace
 
-std::vector<int> ColumnWidthsFor(const QString& spec, int columns, int width) {
+std::vector<int> ColumnWidthsFor(const QString& widthsText, int columns, int width) {
   std::vector<int> widths(static_cast<std::size_t>(std::max(columns, 0)), -1);
   const QStringList parts =
-      spec.split(QRegularExpression(QStringLiteral("[,\\s]+")), Qt::SkipEmptyParts);
+      widthsText.split(QRegularExpression(QStringLiteral("[,\\s]+")), Qt::SkipEmptyParts);
   int used = 0, open = 0;
   for (int c = 0; c < columns; ++c) {
     const auto i = static_cast<std::size_t>(c);

@@ -51,6 +51,6 @@ class Listbox : public RectControl {
 
 // Column widths written as in a list block ("50%, 50%", "40% 60%", "120, *"),
 // in pixels for a list of the given inner width.
-std::vector<int> ColumnWidthsFor(const QString& spec, int columns, int width);
+std::vector<int> ColumnWidthsFor(const QString& widthsText, int columns, int width);
 
 }  // namespace fw
