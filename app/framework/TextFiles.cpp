@@ -2,12 +2,14 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <utility>
 
 #include <fcntl.h>
 #include <iconv.h>
 #include <unistd.h>
 
+#include <QByteArray>
 #include <QDir>
 #include <QFile>
 
@@ -19,8 +21,7 @@ QString SystemError(const QString& what, int error) {
   return what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error));
 }
 
-}  // namespace
-
+// The text in Windows-1252, or nothing (and the reason in *error).
 std::optional<QByteArray> ConvertToWindowsAnsi(const QString& text, QString* error) {
   const auto fail = [error](const QString& why) -> std::optional<QByteArray> {
     if (error) *error = why;
@@ -52,6 +53,8 @@ std::optional<QByteArray> ConvertToWindowsAnsi(const QString& text, QString* err
   out.truncate(outPtr - out.data());
   return out;
 }
+
+}  // namespace
 
 TextOutputStream::TextOutputStream(int fd, QString path, QString error)
     : fd_(fd), path_(std::move(path)), error_(std::move(error)) {}
@@ -86,7 +89,9 @@ bool TextOutputStream::WriteLine(const QString& line) {
     error_ = conversionError;
     return false;
   }
-  bytes->append(kLineEnd);
+  bytes->append('\n');
+  // A write may stop short (a full disk, a file size limit): the rest is
+  // written again until all is out or the system reports why it cannot be.
   const char* data = bytes->constData();
   std::size_t left = static_cast<std::size_t>(bytes->size());
   while (left > 0) {
@@ -94,6 +99,10 @@ bool TextOutputStream::WriteLine(const QString& line) {
     if (written < 0) {
       if (errno == EINTR) continue;
       error_ = SystemError(QStringLiteral("writing %1").arg(path_), errno);
+      return false;
+    }
+    if (written == 0) {
+      error_ = QStringLiteral("writing %1: nothing more could be written").arg(path_);
       return false;
     }
     data += written;

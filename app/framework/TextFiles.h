@@ -1,21 +1,15 @@
 // Text files for export: created or appended to, one line at a time, each
-// line converted to Windows-1252 (the Windows ANSI code page) by iconv. Every
-// failure (file not opened, a character outside the code page, a write or a
-// close that fails) is reported to the caller.
+// line converted to Windows-1252 (the Windows ANSI code page) by iconv and
+// ended by a line feed. Every failure (file not opened, a character outside
+// the code page, a write that fails or stops short, a close that fails) is
+// reported to the caller.
 #pragma once
 
-#include <optional>
+#include <utility>
 
-#include <QByteArray>
 #include <QString>
 
 namespace fw {
-
-// Ends every line, as Windows programs expect of a Windows-1252 file.
-inline constexpr char kLineEnd[] = "\r\n";
-
-// The text in Windows-1252, or nothing (and the reason in *error).
-std::optional<QByteArray> ConvertToWindowsAnsi(const QString& text, QString* error = nullptr);
 
 class TextOutputStream {
  public:
@@ -27,8 +21,9 @@ class TextOutputStream {
   ~TextOutputStream();  // closes a stream left open
 
   bool IsOpen() const { return fd_ >= 0; }
-  // Writes the line in Windows-1252 and the line end; false on failure (the
-  // line is then not written, see Error()).
+  // Writes the line in Windows-1252 and a line feed; false on failure (see
+  // Error()). A line outside the code page is not written at all; after a
+  // failed write part of the line may be in the file.
   bool WriteLine(const QString& line);
   // False when the data could not be written out.
   bool Close();

@@ -1,9 +1,15 @@
 #include "calc/pvt/IsochoreExportFile.h"
 
+#include <cstdio>
+#include <cstdlib>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
-#include "app/framework/TextFiles.h"
 #include "app/framework/ValStr.h"
 
 namespace pvt {
@@ -40,37 +46,69 @@ QString IsochoreExportDataLine(double T, double P) {
   return fw::Str(T - 273.15) + ", " + fw::Str(P);
 }
 
-IsochoreExportFile::IsochoreExportFile(const QString& path) : file_(path) {}
+namespace {
 
-IsochoreExportFile::~IsochoreExportFile() {
-  if (file_.isOpen()) file_.cancelWriting();
+// Reserves a name no other file has, in the target's folder (a rename does
+// not cross file systems), and gives it; empty when none can be made there.
+QString ReserveTemporaryName(const QString& target) {
+  QByteArray name = QFile::encodeName(target + ".XXXXXX");
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) return {};
+  // As readable as any other file the export writes.
+  ::fchmod(fd, 0644);
+  ::close(fd);
+  return QFile::decodeName(name);
 }
 
+}  // namespace
+
+IsochoreExportFile::IsochoreExportFile(const QString& path) : path_(path) {}
+
+IsochoreExportFile::~IsochoreExportFile() { Discard(); }
+
 bool IsochoreExportFile::Open() {
-  // Unbuffered: a buffered save file takes a short write (a full disk) for
-  // a complete one and commits a truncated file.
-  failed_ = !file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-  return !failed_;
+  failed_ = true;
+  if (path_.isEmpty() || !temporaryPath_.isEmpty()) return false;
+  temporaryPath_ = ReserveTemporaryName(path_);
+  if (temporaryPath_.isEmpty()) return false;
+  stream_ = fw::GetFolderItem(temporaryPath_).CreateTextFile();
+  if (!stream_.IsOpen()) {
+    Discard();
+    return false;
+  }
+  failed_ = false;
+  return true;
 }
 
 bool IsochoreExportFile::WriteLine(const QString& line) {
   if (failed_) return false;
-  std::optional<QByteArray> bytes = fw::ConvertToWindowsAnsi(line);
-  if (!bytes) {
-    failed_ = true;
-    return false;
-  }
-  bytes->append('\n');
-  failed_ = file_.write(*bytes) != bytes->size();
+  failed_ = !stream_.WriteLine(line);
   return !failed_;
 }
 
 bool IsochoreExportFile::Commit() {
-  if (failed_) {
-    file_.cancelWriting();
+  if (failed_ || !stream_.Close()) {
+    Discard();
     return false;
   }
-  return file_.commit();
+  // rename replaces an earlier export in one step: the name always holds
+  // either the old file or the complete new one.
+  if (std::rename(QFile::encodeName(temporaryPath_).constData(),
+                  QFile::encodeName(path_).constData()) != 0) {
+    Discard();
+    return false;
+  }
+  temporaryPath_.clear();
+  failed_ = true;  // committed once: nothing more goes to this export
+  return true;
+}
+
+void IsochoreExportFile::Discard() {
+  failed_ = true;
+  stream_ = fw::TextOutputStream();
+  if (temporaryPath_.isEmpty()) return;
+  ::unlink(QFile::encodeName(temporaryPath_).constData());
+  temporaryPath_.clear();
 }
 
 }  // namespace pvt

@@ -4,9 +4,10 @@
 // is named after the molar volume and lies in the user's documents folder.
 #pragma once
 
-#include <QSaveFile>
 #include <QString>
 #include <vector>
+
+#include "app/framework/TextFiles.h"
 
 namespace pvt {
 
@@ -39,7 +40,11 @@ class IsochoreExportFile {
   bool Commit();
 
  private:
-  QSaveFile file_;
+  void Discard();
+
+  QString path_;
+  QString temporaryPath_;  // empty when there is no temporary file
+  fw::TextOutputStream stream_;
   bool failed_ = false;
 };
 

@@ -172,6 +172,15 @@ TEST_F(IsochoreExportTest, FailedWriteKeepsTheEarlierFileAndLeavesNoPartOne) {
   EXPECT_EQ(FilesInDocuments(), QStringList({"18.01528.txt"}));
 }
 
+TEST_F(IsochoreExportTest, NameTakenByAFolderShowsFailureAndLeavesNoPartFile) {
+  ASSERT_TRUE(QDir().mkpath(documents.Path() + "/18.01528.txt"));
+  Export("100", "200", "50");
+  EXPECT_EQ(Note(), "could not write:");
+  EXPECT_EQ(Name(), "18.01528.txt");
+  EXPECT_TRUE(FilesInDocuments().isEmpty());
+  EXPECT_TRUE(QFileInfo(documents.Path() + "/18.01528.txt").isDir());
+}
+
 TEST_F(IsochoreExportTest, ClosingTheWindowMidExportLeavesTheEarlierFile) {
   Export("100", "200", "50");
   const QString path = documents.Path() + "/18.01528.txt";
