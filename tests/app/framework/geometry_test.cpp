@@ -101,7 +101,7 @@ TEST_F(Geometry, HeightIsTheContentHeightBesideAMenuBar) {
   fw::SetFrameDecorator([](QMainWindow& frame) { frame.menuBar()->addMenu("&File"); });
   ExampleWindow& w = ExampleWindow::Instance();
   EXPECT_NE(w.Frame()->menuWidget(), nullptr);
-  EXPECT_EQ(w.Height(), 200);
+  EXPECT_EQ(w.Height(), 380);
   EXPECT_EQ(w.Width(), 360);
 }
 

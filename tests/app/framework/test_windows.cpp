@@ -1,6 +1,5 @@
 #include "app/framework/test_windows.h"
 
-#include "app/framework/ValStr.h"
 #include "fluid/RuntimeBackgroundTask.h"
 
 using fw::StoredOrder;
@@ -11,7 +10,7 @@ fw::WindowBlocks ExampleWindow::Blocks() {
   static constexpr auto kBlocks = fw::EncodeWindow([] {
     using namespace fw::decl;
     return fw::Declare(
-        fw::decl::Window("Example", 360, 200).Placement(2),
+        fw::decl::Window("Example", 360, 380).Placement(2),
         StoredOrder::Table,
         StaticText("Temperature", 20, 20, 110, 25).Text("Temperature").Size(16),
         EditField("dataEntryT", 135, 20, 100, 25).Size(16),
@@ -20,19 +19,30 @@ fw::WindowBlocks ExampleWindow::Blocks() {
         GroupBox("GroupBox1", 255, 10, 85, 54),
         PushButton("calculate", 20, 80, 105, 30).Caption("calculate").Size(18).Default(),
         StaticText("Result", 135, 85, 120, 25).Size(16),
-        StaticText("warning", 20, 130, 320, 30).Size(12).Color(0xFF0000).Multiline());
+        StaticText("warning", 20, 130, 320, 30).Size(12).Color(0xFF0000).Multiline(),
+        Listbox("ListBox1", 20, 170, 200, 195).Columns(2, "50%, 50%").Heading().Size(10),
+        PushButton("fill", 230, 170, 60, 25).Caption("fill"));
   });
   return kBlocks;
 }
-fw::Handlers ExampleWindow::Handlers() {
-  return {FW_HANDLER(ExampleWindow, dataEntryT, TextChange), FW_HANDLER(ExampleWindow, Kelvin, Action),
-          FW_HANDLER(ExampleWindow, Celsius, Action), FW_HANDLER(ExampleWindow, calculate, Action)};
-}
 FW_REGISTER_WINDOW(ExampleWindow);
 
-void ExampleWindow::calculate_Action() {
-  const double T = fw::Val(Field("dataEntryT").Text()) + (Radio("Celsius").Value() ? 273.15 : 0);
-  Label("Result").SetText(fw::Str(T) + " K");
+bool ExampleWindow::ListBox1_CellClick(int row, int column, int, int) {
+  clicks.emplace_back(row, column);
+  List("ListBox1").SetCellType(row, 1, fw::Listbox::kEditable);
+  List("ListBox1").EditCell(row, 1);
+  return false;
+}
+
+void ExampleWindow::fill_Action() {
+  fw::Listbox& list = List("ListBox1");
+  list.DeleteAllRows();
+  list.SetHeading(0, "Component");
+  list.SetHeading(1, "x");
+  for (const char* name : {"H2O", "CO2", "CH4"}) {
+    list.AddRow(name);
+    list.SetCell(list.LastIndex(), 1, "0.5");
+  }
 }
 
 // --- PanelWindow ---------------------------------------------------------------
@@ -55,58 +65,7 @@ fw::WindowBlocks PanelWindow::Blocks() {
   });
   return kBlocks;
 }
-fw::Handlers PanelWindow::Handlers() {
-  return {FW_HANDLER(PanelWindow, ScrollBar1, ValueChanged), FW_HANDLER(PanelWindow, A, Action),
-          FW_HANDLER(PanelWindow, B, Action), FW_HANDLER(PanelWindow, C, Action)};
-}
 FW_REGISTER_WINDOW(PanelWindow);
-
-void PanelWindow::ScrollBar1_ValueChanged() {
-  ControlByName("Rectangle1").SetTop(-Scroll("ScrollBar1").Value());
-  ControlByName("Rectangle1").Refresh(true);
-}
-void PanelWindow::Event_Resizing() {
-  ++resizings;
-  ControlByName("ScrollBar1").SetHeight(Height());
-  Scroll("ScrollBar1").SetMaximum(500 - Height());
-}
-
-// --- ListWindow ----------------------------------------------------------------
-
-fw::WindowBlocks ListWindow::Blocks() {
-  static constexpr auto kBlocks = fw::EncodeWindow([] {
-    using namespace fw::decl;
-    return fw::Declare(
-        fw::decl::Window("Lists", 300, 260),
-        StoredOrder::Table,
-        Listbox("ListBox1", 20, 20, 200, 195).Columns(2, "50%, 50%").Heading().Size(10),
-        PushButton("fill", 230, 20, 60, 25).Caption("fill"));
-  });
-  return kBlocks;
-}
-fw::Handlers ListWindow::Handlers() {
-  return {FW_HANDLER(ListWindow, ListBox1, CellClick),
-          FW_HANDLER(ListWindow, ListBox1, CellTextChange), FW_HANDLER(ListWindow, fill, Action)};
-}
-FW_REGISTER_WINDOW(ListWindow);
-
-bool ListWindow::ListBox1_CellClick(int row, int column, int, int) {
-  clicks.emplace_back(row, column);
-  List("ListBox1").SetCellType(row, 1, fw::Listbox::kEditable);
-  List("ListBox1").EditCell(row, 1);
-  return false;
-}
-
-void ListWindow::fill_Action() {
-  fw::Listbox& list = List("ListBox1");
-  list.DeleteAllRows();
-  list.SetHeading(0, "Component");
-  list.SetHeading(1, "x");
-  for (const char* name : {"H2O", "CO2", "CH4"}) {
-    list.AddRow(name);
-    list.SetCell(list.LastIndex(), 1, "0.5");
-  }
-}
 
 // --- YieldWindow ---------------------------------------------------------------
 
@@ -121,9 +80,6 @@ fw::WindowBlocks YieldWindow::Blocks() {
         StaticText("progress", 110, 20, 80, 25));
   });
   return kBlocks;
-}
-fw::Handlers YieldWindow::Handlers() {
-  return {FW_HANDLER(YieldWindow, run, Action), FW_HANDLER(YieldWindow, other, Action)};
 }
 FW_REGISTER_WINDOW(YieldWindow);
 
