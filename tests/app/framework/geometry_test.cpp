@@ -11,13 +11,7 @@
 
 namespace {
 
-class Geometry : public WindowTest {
- protected:
-  void TearDown() override {
-    WindowTest::TearDown();
-    fw::SetFrameDecorator({});
-  }
-};
+using Geometry = WindowTest;
 
 struct Place {
   const char* name;
@@ -103,6 +97,7 @@ TEST_F(Geometry, HeightIsTheContentHeightBesideAMenuBar) {
   EXPECT_NE(w.Frame()->menuWidget(), nullptr);
   EXPECT_EQ(w.Height(), 380);
   EXPECT_EQ(w.Width(), 360);
+  fw::SetFrameDecorator({});
 }
 
 }  // namespace

@@ -15,18 +15,10 @@ class LargeWindow : public fw::WindowClass<LargeWindow> {
 
 constexpr int kControls = 59;  // beside the group box holding most of them
 
-// "dataEntry1", "button2", ...: a name of its own for every control.
+// "c01", "c02", ...: a name of its own for every control.
 constexpr auto kNames = [] {
-  std::array<std::array<char, 16>, kControls + 1> names{};
-  constexpr std::string_view kKinds[] = {"dataEntry", "button", "radio", "ListBox", "Canvas",
-                                         "StaticText"};
-  for (int i = 1; i <= kControls; ++i) {
-    const std::string_view kind = kKinds[(i - 1) % 6];
-    std::size_t at = 0;
-    for (char c : kind) names[i][at++] = c;
-    if (i >= 10) names[i][at++] = static_cast<char>('0' + i / 10);
-    names[i][at] = static_cast<char>('0' + i % 10);
-  }
+  std::array<std::array<char, 4>, kControls + 1> names{};
+  for (int i = 1; i <= kControls; ++i) names[i] = {'c', char('0' + i / 10), char('0' + i % 10)};
   return names;
 }();
 
@@ -37,14 +29,14 @@ constexpr fw::BlockDecl Control(int i) {
   switch ((i - 1) % 6) {
     case 0: return EditField(name, left, top, 100, 20).Size(14).Parent("GroupBox1");
     case 1: return PushButton(name, left, top, 100, 20).Caption("press").Size(10);
-    case 2: return RadioButton(name, left, top, 100, 20).Caption("radio").Size(12).Parent("GroupBox1");
+    case 2: return RadioButton(name, left, top, 100, 20).Caption("radio").Parent("GroupBox1");
     case 3:
       return Listbox(name, left, top, 100, 40).Columns(2, "50%, 50%").Heading().Size(10)
           .SetNumber("GridLinesVertical", 3);
     case 4: return Canvas(name, left, top, 30, 20).Parent("GroupBox1");
     default:
-      return StaticText(name, left, top, 100, 20).Text("a label with a text as long as the longest").Size(12)
-          .Multiline();
+      return StaticText(name, left, top, 100, 20).Text("a label as long as the longest one")
+          .Size(12).Multiline();
   }
 }
 

@@ -62,7 +62,7 @@ TEST_F(Windows, TextsSetByCodeReadBack) {
   EXPECT_EQ(w.Button("calculate").Button()->text(), "volume calculation");
   w.Label("warning").SetText("first\rsecond");
   EXPECT_EQ(w.Label("warning").Text(), "first\rsecond");
-  EXPECT_EQ(w.Label("warning").Label()->text(), "first\nsecond") << "a carriage return breaks the line";
+  EXPECT_EQ(w.Label("warning").Label()->text(), "first\nsecond") << "a return breaks the line";
 }
 
 TEST_F(Windows, TypingAndCodeBothRaiseTextChange) {

@@ -17,9 +17,11 @@ class Yielding : public WindowTest {
  protected:
   void SetUp() override {
     fw::InstallRuntimeYield(0, 1);  // every yield handles events
+    Reset();
+  }
+  static void Reset() {
     YieldWindow::passesWanted = 20;
-    YieldWindow::passesDone = 0;
-    YieldWindow::starts = 0;
+    YieldWindow::passesDone = YieldWindow::starts = 0;
     YieldWindow::stoppedEarly = false;
     YieldWindow::windowOpenAtEnd = true;
     YieldWindow::onPass = nullptr;
@@ -57,7 +59,7 @@ bool CloseItselfAtPassZero(YieldWindow& w, int pass) {
 TEST_F(Yielding, WindowClosedWhileItsHandlerYieldsGoesOnlyAfterTheHandlerReturns) {
   for (const auto& [onPass, passesDone] : {std::pair{&CloseAtPassTwo, 3},
                                              std::pair{&CloseItselfAtPassZero, 0}}) {
-    YieldWindow::passesDone = 0;
+    Reset();
     YieldWindow::onPass = onPass;
     YieldWindow::Instance().Button("run").Push();
     EXPECT_TRUE(YieldWindow::stoppedEarly) << "the handler saw the window closed";
