@@ -36,8 +36,6 @@ bool ExampleWindow::ListBox1_CellClick(int row, int column, int, int) {
 
 void ExampleWindow::fill_Action() {
   fw::Listbox& list = List("ListBox1");
-  list.DeleteAllRows();
-  list.SetHeading(0, "Component");
   list.SetHeading(1, "x");
   for (const char* name : {"H2O", "CO2", "CH4"}) {
     list.AddRow(name);
