@@ -105,7 +105,7 @@ TEST_F(Yielding, QuitEndsTheEventLoopAfterTheHandlerReturns) {
     handlerReturned = true;
     EXPECT_TRUE(fw::QuitRequested());
   });
-  QTimer::singleShot(10000, qApp, [&] {
+  QTimer::singleShot(10000, &w, [&] {
     timedOut = true;
     QCoreApplication::quit();
   });
