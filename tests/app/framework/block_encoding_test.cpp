@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <random>
 #include <string>
@@ -15,94 +16,31 @@ namespace {
 
 using fw::BlockClass;
 using fw::StoredOrder;
+using namespace std::string_view_literals;
 
-std::vector<unsigned char> Bytes(std::initializer_list<int> values) {
-  std::vector<unsigned char> out;
-  for (int v : values) out.push_back(static_cast<unsigned char>(v));
-  return out;
-}
+// A text too long for one length byte.
+constexpr auto kLongChars = [] {
+  std::array<char, 300> text{};
+  std::fill(text.begin(), text.end(), 'x');
+  text.back() = '.';
+  return text;
+}();
+constexpr std::string_view kLong(kLongChars.data(), kLongChars.size());
 
-void Append(std::vector<unsigned char>& out, std::string_view text) {
-  out.insert(out.end(), text.begin(), text.end());
-}
-
-std::vector<unsigned char> Block(const fw::WindowBlocks& w, std::size_t i) {
-  const auto span = w.BytesOf(w.blocks[i]);
-  return {span.begin(), span.end()};
-}
-
-constexpr auto kStartLike = fw::EncodeWindow([] {
+template <StoredOrder Order>
+constexpr auto kBlocks = fw::EncodeWindow([] {
   using namespace fw::decl;
-  return fw::Declare(Window("Start", 590, 685), StoredOrder::Table,
-                     PushButton("continue1", 470, 639, 100, 25).Caption("continue").Size(14).Default());
-});
-
-TEST(BlockEncoding, WindowBlockBeginsWithPlacementWidthHeightAsBigEndianIntegers) {
-  const fw::WindowBlocks w = kStartLike;
-  const auto block = Block(w, 0);
-  std::vector<unsigned char> expected;
-  Append(expected, "Placement ");
-  for (int b : {0, 0, 0, 0}) expected.push_back(static_cast<unsigned char>(b));
-  Append(expected, "Width ");
-  for (int b : {0, 0, 0x02, 0x4E}) expected.push_back(static_cast<unsigned char>(b));
-  Append(expected, "Height ");
-  for (int b : {0, 0, 0x02, 0xAD}) expected.push_back(static_cast<unsigned char>(b));
-  ASSERT_GE(block.size(), expected.size());
-  EXPECT_TRUE(std::equal(expected.begin(), expected.end(), block.begin()));
-
-  std::vector<unsigned char> title;
-  Append(title, "Title ");
-  for (int b : {0, 0, 0, 5}) title.push_back(static_cast<unsigned char>(b));
-  Append(title, "Start");
-  EXPECT_NE(std::search(block.begin(), block.end(), title.begin(), title.end()), block.end());
-}
-
-TEST(BlockEncoding, WindowBlockHasItsTwentyTwoRecordsInTheirOrder) {
-  const fw::WindowBlocks w = kStartLike;
-  const auto records = fw::DecodeBlock(w.BytesOf(w.blocks[0]), BlockClass::Window);
-  const auto names = fw::RecordsOf(BlockClass::Window);
-  ASSERT_EQ(records.size(), 22u);
-  for (std::size_t i = 0; i < records.size(); ++i) EXPECT_EQ(records[i].name, names[i]);
-  const fw::BlockRecords r(w.BytesOf(w.blocks[0]), BlockClass::Window);
-  EXPECT_EQ(r.Integer("MinWidth"), 64);
-  EXPECT_EQ(r.Integer("MaxHeight"), 32000);
-  EXPECT_EQ(r.Colour("BackColor"), 0xFFFFFFu);
-  EXPECT_TRUE(r.Flag("Visible"));
-  EXPECT_FALSE(r.Flag("Resizeable"));
-}
-
-TEST(BlockEncoding, NoIndexIsStoredAs80000000) {
-  const fw::WindowBlocks w = kStartLike;
-  const auto block = Block(w, 1);
-  std::vector<unsigned char> index;
-  Append(index, "Index ");
-  for (int b : {0x80, 0, 0, 0}) index.push_back(static_cast<unsigned char>(b));
-  EXPECT_NE(std::search(block.begin(), block.end(), index.begin(), index.end()), block.end());
-  EXPECT_EQ(fw::BlockRecords(w.BytesOf(w.blocks[1]), BlockClass::PushButton).Integer("Index"),
-            fw::kNoIndex);
-}
-
-constexpr auto kTable = fw::EncodeWindow([] {
-  using namespace fw::decl;
-  return fw::Declare(Window("W", 100, 100), StoredOrder::Table,
+  return fw::Declare(Window("Start", 590, 685), Order,
                      GroupBox("Box", 5, 5, 90, 90).Caption("units"),
                      RadioButton("Kelvin", 10, 10, 50, 20).Caption("in K").On().Parent("Box"),
                      ScrollBar("Bar", 80, 0, 15, 100).Range(0, 170).Value(12),
                      Listbox("List", 0, 0, 50, 50).Columns(2, "40% 60%"),
                      EditField("Field", 0, 60, 50, 20).Text("573.15"),
-                     ImageWell("Image", 1, 1, 30, 20));
-});
-constexpr auto kReversed = fw::EncodeWindow([] {
-  using namespace fw::decl;
-  return fw::Declare(Window("W", 100, 100), StoredOrder::Reversed,
-                     GroupBox("Box", 5, 5, 90, 90).Caption("units"),
-                     RadioButton("Kelvin", 10, 10, 50, 20).Caption("in K").On().Parent("Box"),
-                     ScrollBar("Bar", 80, 0, 15, 100).Range(0, 170).Value(12),
-                     Listbox("List", 0, 0, 50, 50).Columns(2, "40% 60%"),
-                     EditField("Field", 0, 60, 50, 20).Text("573.15"),
-                     ImageWell("Image", 1, 1, 30, 20));
+                     ImageWell("Image", 1, 1, 30, 20),
+                     StaticText("Long", 0, 0, 100, 100).Text(kLong).Color(0xFF0080));
 });
 
+// Every record of a block as "kind:value", by name.
 std::map<std::string, std::string> ByName(std::span<const unsigned char> block, BlockClass cls) {
   std::map<std::string, std::string> out;
   for (const fw::Record& r : fw::DecodeBlock(block, cls)) {
@@ -118,146 +56,90 @@ std::map<std::string, std::string> ByName(std::span<const unsigned char> block, 
   return out;
 }
 
-TEST(BlockEncoding, ReversedBlocksReadAsTheSameControlsAsTableOrder) {
-  const fw::WindowBlocks table = kTable, reversed = kReversed;
-  ASSERT_EQ(table.blocks.size(), reversed.blocks.size());
-  for (std::size_t i = 1; i < table.blocks.size(); ++i) {
-    const BlockClass cls = table.blocks[i].cls;
-    const auto t = ByName(table.BytesOf(table.blocks[i]), cls);
-    EXPECT_EQ(t.size(), fw::RecordsOf(cls).size());
-    EXPECT_EQ(t, ByName(reversed.BytesOf(reversed.blocks[i]), cls)) << fw::ClassName(cls);
-
-    const auto records = fw::DecodeBlock(reversed.BytesOf(reversed.blocks[i]), cls);
-    EXPECT_EQ(records.back().name, "Name");
-    if (cls != BlockClass::ImageWell) {
-      EXPECT_EQ(records.front().name, "InitialParent");
+TEST(BlockEncoding, RecordsAreStoredBigEndianByKindOfTheirClassAndReadBack) {
+  struct Stored {
+    std::size_t block;
+    std::string_view record;
+    std::string read;
+    std::string_view bytes;  // after the name and its blank
+  };
+  const Stored kStored[] = {
+      {0, "Width", "i:590", "\0\0\x02\x4E"sv},
+      {0, "Title", "t:Start", "\0\0\0\x05Start"sv},
+      {2, "Value", "b:1", "\x01"sv},  // a radio button's Value is one byte,
+      {3, "Value", "i:12", "\0\0\0\x0C"sv},  // a scroll bar's four
+      {3, "Index", "i:" + std::to_string(fw::kNoIndex), "\x80\0\0\0"sv},
+      {4, "ScrollBarVertical", "b:1", "\x01"sv},  // a list's, spelt apart
+      {5, "ScrollbarVertical", "b:1", "\x01"sv},  // from an edit field's
+      {7, "Text", "t:" + std::string(kLong), "\0\0\x01\x2C" "xxx"sv},
+      {7, "TextColor", "c:16711808", "\xFF\0\x80"sv},
+  };
+  for (const fw::WindowBlocks w : {fw::WindowBlocks(kBlocks<StoredOrder::Table>),
+                                   fw::WindowBlocks(kBlocks<StoredOrder::Reversed>)}) {
+    for (const Stored& s : kStored) {
+      const auto block = w.BytesOf(w.blocks[s.block]);
+      const std::string text = std::string(s.record) + ' ' + std::string(s.bytes);
+      const std::vector<unsigned char> stored(text.begin(), text.end());
+      EXPECT_NE(std::search(block.begin(), block.end(), stored.begin(), stored.end()), block.end())
+          << s.record << " of block " << s.block;
+      EXPECT_EQ(ByName(block, w.blocks[s.block].cls)[std::string(s.record)], s.read) << s.record;
     }
   }
 }
 
-TEST(BlockEncoding, RecordsShuffledIntoAnyOrderReadTheSame) {
-  const fw::WindowBlocks table = kTable;
+TEST(BlockEncoding, RecordsInTableReversedOrShuffledOrderReadTheSame) {
+  const fw::WindowBlocks table = kBlocks<StoredOrder::Table>;
+  const fw::WindowBlocks reversed = kBlocks<StoredOrder::Reversed>;
+  ASSERT_EQ(table.blocks.size(), reversed.blocks.size());
   std::mt19937 random(7);
-  for (std::size_t i = 1; i < table.blocks.size(); ++i) {
+  for (std::size_t i = 0; i < table.blocks.size(); ++i) {
     const BlockClass cls = table.blocks[i].cls;
     const auto block = table.BytesOf(table.blocks[i]);
+    const auto names = fw::RecordsOf(cls);
+    const auto records = fw::DecodeBlock(block, cls);
+    const auto backwards = fw::DecodeBlock(reversed.BytesOf(reversed.blocks[i]), cls);
+    ASSERT_EQ(records.size(), names.size()) << fw::ClassName(cls);
+    ASSERT_EQ(backwards.size(), names.size()) << fw::ClassName(cls);
     // Cut the block into its records and put them together in another order.
-    std::vector<std::vector<unsigned char>> pieces;
+    std::vector<std::span<const unsigned char>> pieces;
     std::size_t at = 0;
-    for (const fw::Record& r : fw::DecodeBlock(block, cls)) {
-      const auto* end = r.kind == fw::ValueKind::Text
-                            ? reinterpret_cast<const unsigned char*>(r.text.data() + r.text.size())
-                            : nullptr;
+    for (std::size_t k = 0; k < names.size(); ++k) {
+      const fw::Record& r = records[k];
+      EXPECT_EQ(r.name, names[k]);
+      EXPECT_EQ(backwards[k].name, i == 0 ? names[k] : names[names.size() - 1 - k])
+          << "the window block is always in table order";
       std::size_t length = r.name.size() + 1;
       switch (r.kind) {
-        case fw::ValueKind::Text: length = static_cast<std::size_t>(end - (block.data() + at)); break;
+        case fw::ValueKind::Text: length += 4 + r.text.size(); break;
         case fw::ValueKind::Colour: length += 3; break;
         case fw::ValueKind::Integer: length += 4; break;
         case fw::ValueKind::Boolean: length += 1; break;
       }
-      pieces.emplace_back(block.begin() + static_cast<std::ptrdiff_t>(at),
-                          block.begin() + static_cast<std::ptrdiff_t>(at + length));
+      pieces.push_back(block.subspan(at, length));
       at += length;
     }
     ASSERT_EQ(at, block.size());
     std::shuffle(pieces.begin(), pieces.end(), random);
     std::vector<unsigned char> shuffled;
     for (const auto& p : pieces) shuffled.insert(shuffled.end(), p.begin(), p.end());
-    EXPECT_EQ(ByName(block, cls), ByName(shuffled, cls)) << fw::ClassName(cls);
+    const auto expected = ByName(block, cls);
+    EXPECT_EQ(ByName(shuffled, cls), expected) << fw::ClassName(cls);
+    EXPECT_EQ(ByName(reversed.BytesOf(reversed.blocks[i]), cls), expected) << fw::ClassName(cls);
   }
 }
 
-TEST(BlockEncoding, ValueIsOneByteForARadioButtonAndFourForAScrollBar) {
-  const fw::WindowBlocks w = kTable;
-  const fw::BlockRecords radio(w.BytesOf(w.blocks[2]), BlockClass::RadioButton);
-  EXPECT_EQ(radio.Find("Value")->kind, fw::ValueKind::Boolean);
-  EXPECT_TRUE(radio.Flag("Value"));
-  EXPECT_EQ(radio.Text("InitialParent"), "Box");
-  const fw::BlockRecords bar(w.BytesOf(w.blocks[3]), BlockClass::ScrollBar);
-  EXPECT_EQ(bar.Find("Value")->kind, fw::ValueKind::Integer);
-  EXPECT_EQ(bar.Integer("Value"), 12);
-  EXPECT_EQ(bar.Integer("Maximum"), 170);
+TEST(BlockEncoding, MalformedBlocksAreRefused) {
+  const fw::WindowBlocks w = kBlocks<StoredOrder::Table>;
+  for (std::string_view bad : {"Colour \0\0\0"sv,                 // no such record
+                               "Left \0\0"sv,                     // integer cut short
+                               "Text \0\0\0\x09" "abc"sv,         // text beyond the block
+                               "Value \x01"sv,                    // a label has no Value
+                               "Visible"sv}) {                    // name without a value
+    const std::span block(reinterpret_cast<const unsigned char*>(bad.data()), bad.size());
+    EXPECT_THROW(fw::DecodeBlock(block, BlockClass::StaticText), fw::MalformedBlock) << bad;
+  }
   // Read with the wrong class, the radio button's block loses step.
   EXPECT_THROW(fw::DecodeBlock(w.BytesOf(w.blocks[2]), BlockClass::ScrollBar), fw::MalformedBlock);
-}
-
-TEST(BlockEncoding, ScrollBarVerticalOfListsAndScrollbarVerticalOfFieldsAreDistinct) {
-  const fw::WindowBlocks w = kTable;
-  const fw::BlockRecords list(w.BytesOf(w.blocks[4]), BlockClass::Listbox);
-  const fw::BlockRecords field(w.BytesOf(w.blocks[5]), BlockClass::EditField);
-  EXPECT_TRUE(list.Has("ScrollBarVertical"));
-  EXPECT_FALSE(list.Has("ScrollbarVertical"));
-  EXPECT_TRUE(field.Has("ScrollbarVertical"));
-  EXPECT_FALSE(field.Has("ScrollBarVertical"));
-  EXPECT_EQ(list.Text("ColumnWidths"), "40% 60%");
-  EXPECT_EQ(field.Text("Text"), "573.15");
-}
-
-TEST(BlockEncoding, ImageWellKeepsInitialParentInTheMiddle) {
-  const fw::WindowBlocks w = kTable;
-  const auto records = fw::DecodeBlock(w.BytesOf(w.blocks[6]), BlockClass::ImageWell);
-  ASSERT_EQ(records.size(), 16u);
-  EXPECT_EQ(records[11].name, "InitialParent");
-}
-
-constexpr auto kLong = fw::EncodeWindow([] {
-  using namespace fw::decl;
-  return fw::Declare(
-      Window("W", 100, 100), StoredOrder::Table,
-      StaticText("Long", 0, 0, 100, 100)
-          .Text("A text well beyond the reach of one length byte: it runs on and on, over "
-                "several references with their journals, volumes and pages, and a note on "
-                "each of them, until the whole block is far longer than two hundred and "
-                "fifty-five bytes, which is the most a leading length byte can tell.")
-          .Multiline());
-});
-
-TEST(BlockEncoding, BlockLongerThan255BytesIsReadToItsEnd) {
-  const fw::WindowBlocks w = kLong;
-  const auto block = w.BytesOf(w.blocks[1]);
-  ASSERT_GT(block.size(), 255u);
-  const fw::BlockRecords r(block, BlockClass::StaticText);
-  EXPECT_EQ(r.Records().size(), fw::RecordsOf(BlockClass::StaticText).size());
-  EXPECT_TRUE(r.Text("Text").ends_with("can tell."));
-  EXPECT_EQ(r.Text("InitialParent"), "");
-}
-
-TEST(BlockEncoding, MalformedBlocksAreRefused) {
-  auto unknown = Bytes({});
-  Append(unknown, "Colour ");
-  unknown.insert(unknown.end(), {0, 0, 0});
-  EXPECT_THROW(fw::DecodeBlock(unknown, BlockClass::StaticText), fw::MalformedBlock);
-
-  auto shortInteger = Bytes({});
-  Append(shortInteger, "Left ");
-  shortInteger.insert(shortInteger.end(), {0, 0});
-  EXPECT_THROW(fw::DecodeBlock(shortInteger, BlockClass::StaticText), fw::MalformedBlock);
-
-  auto longText = Bytes({});
-  Append(longText, "Text ");
-  longText.insert(longText.end(), {0, 0, 0, 9});
-  Append(longText, "abc");
-  EXPECT_THROW(fw::DecodeBlock(longText, BlockClass::StaticText), fw::MalformedBlock);
-
-  auto valueOfALabel = Bytes({});
-  Append(valueOfALabel, "Value ");
-  valueOfALabel.push_back(1);
-  EXPECT_THROW(fw::DecodeBlock(valueOfALabel, BlockClass::StaticText), fw::MalformedBlock);
-
-  auto nameOnly = Bytes({});
-  Append(nameOnly, "Visible");
-  EXPECT_THROW(fw::DecodeBlock(nameOnly, BlockClass::StaticText), fw::MalformedBlock);
-}
-
-TEST(BlockEncoding, ColourIsThreeBytesRedGreenBlue) {
-  auto block = Bytes({});
-  Append(block, "TextColor ");
-  block.insert(block.end(), {0xFF, 0x00, 0x80});
-  Append(block, "Bold ");
-  block.push_back(1);
-  const fw::BlockRecords r(block, BlockClass::StaticText);
-  EXPECT_EQ(r.Colour("TextColor"), 0xFF0080u);
-  EXPECT_TRUE(r.Flag("Bold"));
 }
 
 }  // namespace

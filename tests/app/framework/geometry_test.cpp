@@ -1,28 +1,17 @@
 // Controls stand where their blocks put them in window coordinates, whatever
 // their parent; texts are sized in pixels; decoration never takes a click.
-#include <gtest/gtest.h>
-
-#include <QGroupBox>
+#include <QAbstractSlider>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 
-#include "app/framework/Controls.h"
-#include "app/framework/Window.h"
-#include "app/framework/example_window.h"
 #include "app/framework/test_windows.h"
 
 namespace {
 
-class Geometry : public ::testing::Test {
- protected:
-  void TearDown() override {
-    fw::ReleaseAllWindows();
-    fw::SetFrameDecorator({});
-  }
-};
+using Geometry = WindowTest;
 
 struct Place {
   const char* name;
@@ -34,59 +23,67 @@ TEST_F(Geometry, ChildrenOfGroupBoxesAndRectanglesStandAtTheirWindowCoordinates)
   for (const Place& p : {Place{"Rectangle1", 0, 0, 300, 500}, Place{"GroupBox1", 20, 40, 200, 120},
                          Place{"A", 30, 60, 80, 20}, Place{"B", 30, 85, 80, 20},
                          Place{"C", 130, 60, 80, 20}, Place{"Deep", 40, 130, 150, 20},
-                         Place{"Bottom", 20, 470, 200, 20}, Place{"ScrollBar1", 300, 0, 15, 200}}) {
+                         Place{"Bottom", 20, 470, 200, 20}, Place{"ScrollBar1", 300, 0, 15, 200},
+                         Place{"Line1", 20, 300, 261, 1}}) {
     const fw::RectControl& c = w.ControlByName(p.name);
     EXPECT_EQ(c.Left(), p.left) << p.name;
     EXPECT_EQ(c.Top(), p.top) << p.name;
     EXPECT_EQ(c.Width(), p.width) << p.name;
     EXPECT_EQ(c.Height(), p.height) << p.name;
     // The same place as Qt sees it on the window's content.
-    const QPoint onContent = c.Widget()->mapTo(w.Content(), QPoint(0, 0));
-    EXPECT_EQ(onContent, QPoint(p.left, p.top)) << p.name;
+    EXPECT_EQ(c.Widget()->mapTo(w.Content(), QPoint(0, 0)), QPoint(p.left, p.top)) << p.name;
   }
   EXPECT_EQ(w.ControlByName("Deep").Parent(), &w.ControlByName("GroupBox1"));
   EXPECT_EQ(w.ControlByName("GroupBox1").Parent(), &w.ControlByName("Rectangle1"));
   EXPECT_EQ(w.ControlByName("ScrollBar1").Parent(), nullptr);
 }
 
-TEST_F(Geometry, LineCoversItsPointsWidenedByItsWidth) {
+TEST_F(Geometry, ScrollBarMovesThePanelAndResizingClampsItsMaximum) {
   PanelWindow& w = PanelWindow::Instance();
-  const fw::RectControl& line = w.ControlByName("Line1");
-  EXPECT_EQ(line.Left(), 20);
-  EXPECT_EQ(line.Width(), 261);
-  EXPECT_EQ(line.Top(), 300);
-  EXPECT_EQ(line.Height(), 1);
+  fw::ScrollBar& bar = w.Scroll("ScrollBar1");
+  fw::RectControl& deep = w.ControlByName("Deep");
+  bar.Bar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  EXPECT_EQ(bar.Value(), 200);
+  EXPECT_EQ(w.ControlByName("Rectangle1").Top(), -200);
+  EXPECT_EQ(deep.Top(), -70);
+  bar.SetValue(100);
+  EXPECT_EQ(deep.Top(), 30);
+  deep.SetTop(50);  // window coordinates, inside a moved panel and group box
+  EXPECT_EQ(deep.Top(), 50);
+  EXPECT_EQ(deep.Widget()->y(), 50 - (-100 + 40));
+
+  w.Frame()->resize(w.Frame()->width(), 300);
+  EXPECT_GT(w.resizings, 0);
+  EXPECT_EQ(w.Height(), 300);
+  EXPECT_EQ(bar.Height(), 300);
+  EXPECT_EQ(bar.Maximum(), 200);
+  bar.SetValue(200);
+  w.Frame()->resize(w.Frame()->width(), 520);
+  EXPECT_EQ(bar.Minimum(), 0);
+  EXPECT_EQ(bar.Maximum(), 0) << "500 - 520 is clamped to the minimum";
+  EXPECT_EQ(bar.Value(), 0);
+  EXPECT_EQ(w.ControlByName("Rectangle1").Top(), 0) << "the clamped value moved the panel";
 }
 
-TEST_F(Geometry, SettingTopMovesAControlInWindowCoordinatesWithItsChildren) {
-  PanelWindow& w = PanelWindow::Instance();
-  w.ControlByName("Rectangle1").SetTop(-100);
-  EXPECT_EQ(w.ControlByName("Deep").Top(), 30);
-  w.ControlByName("Deep").SetTop(50);
-  EXPECT_EQ(w.ControlByName("Deep").Top(), 50);
-  EXPECT_EQ(w.ControlByName("Deep").Widget()->y(), 50 - (-100 + 40));
-  w.ControlByName("Deep").SetVisible(false);
-  EXPECT_FALSE(w.ControlByName("Deep").Visible());
-}
-
-TEST_F(Geometry, TextSizesArePixels) {
+TEST_F(Geometry, TextSizesArePixelsAndTheDesignedLabelHoldsItsText) {
   ExampleWindow& w = ExampleWindow::Instance();
-  EXPECT_EQ(w.Label("Temperature").Label()->font().pixelSize(), 16);
   EXPECT_EQ(w.Label("warning").Label()->font().pixelSize(), 12);
   EXPECT_EQ(w.Button("calculate").Widget()->font().pixelSize(), 18);
-  // The designed label holds its text.
   const QLabel* label = w.Label("Temperature").Label();
+  EXPECT_EQ(label->font().pixelSize(), 16);
   EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width());
   EXPECT_LE(QFontMetrics(label->font()).height(), label->height());
 }
 
-TEST_F(Geometry, GroupBoxCreatedOverRadioButtonsDoesNotTakeTheirClicks) {
+TEST_F(Geometry, GroupBoxesPassClicksToTheControlsOverOrInThem) {
+  // Hit-testing as the window does it for a click at that point.
+  PanelWindow& panel = PanelWindow::Instance();
+  QWidget* b = panel.Radio("B").Widget();
+  EXPECT_EQ(panel.Content()->childAt(b->mapTo(panel.Content(), b->rect().center())), b);
+  // The example's group box is created after its radios, over them.
   ExampleWindow& w = ExampleWindow::Instance();
   QWidget* celsius = w.Radio("Celsius").Widget();
-  const QPoint centre = celsius->geometry().center();
-  // Hit-testing as the window does it for a click at that point.
-  EXPECT_EQ(w.Content()->childAt(centre), celsius);
-
+  EXPECT_EQ(w.Content()->childAt(celsius->geometry().center()), celsius);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(w.Frame()));
   const QPoint inWindow = celsius->mapTo(w.Frame(), celsius->rect().center());
   QTest::mouseClick(w.Frame()->windowHandle(), Qt::LeftButton, {}, inWindow);
@@ -94,19 +91,13 @@ TEST_F(Geometry, GroupBoxCreatedOverRadioButtonsDoesNotTakeTheirClicks) {
   EXPECT_FALSE(w.Radio("Kelvin").Value());
 }
 
-TEST_F(Geometry, GroupBoxHoldingControlsStillPassesTheirClicks) {
-  PanelWindow& w = PanelWindow::Instance();
-  QWidget* b = w.Radio("B").Widget();
-  const QPoint centre = b->mapTo(w.Content(), b->rect().center());
-  EXPECT_EQ(w.Content()->childAt(centre), b);
-}
-
 TEST_F(Geometry, HeightIsTheContentHeightBesideAMenuBar) {
   fw::SetFrameDecorator([](QMainWindow& frame) { frame.menuBar()->addMenu("&File"); });
   ExampleWindow& w = ExampleWindow::Instance();
-  EXPECT_EQ(w.Height(), 200);
-  EXPECT_EQ(w.Width(), 360);
   EXPECT_NE(w.Frame()->menuWidget(), nullptr);
+  EXPECT_EQ(w.Height(), 380);
+  EXPECT_EQ(w.Width(), 360);
+  fw::SetFrameDecorator({});
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
-// Every window class of the program (and of these tests): its blocks decode
-// under the width table, its controls are named and parented as the builder
-// needs, its handlers name its controls, and it builds.
-#include <gtest/gtest.h>
-
+// Every window class of the program (and of these tests): its blocks decode,
+// its controls are named and parented as the builder needs, its handlers name
+// its controls, and it builds.
 #include <set>
 #include <string>
 #include <utility>
@@ -10,72 +8,50 @@
 #include <QMainWindow>
 
 #include "app/framework/BlockReader.h"
-#include "app/framework/Controls.h"
-#include "app/framework/Window.h"
+#include "app/framework/test_windows.h"
 
 namespace {
 
-class RegisteredWindows : public ::testing::TestWithParam<fw::WindowRegistration> {
- protected:
-  void TearDown() override { fw::ReleaseAllWindows(); }
-};
+class RegisteredWindows : public WindowTest,
+                          public ::testing::WithParamInterface<fw::WindowRegistration> {};
 
-TEST_P(RegisteredWindows, BlocksDecodeWithEveryRecordOfTheirClassOnce) {
+TEST_P(RegisteredWindows, BlocksDecodeAndNameAndParentTheirControlsAsTheBuilderNeeds) {
   const fw::WindowBlocks w = GetParam().blocks();
   ASSERT_GE(w.blocks.size(), 1u);
   EXPECT_EQ(w.blocks[0].cls, fw::BlockClass::Window);
   std::size_t end = 0;
-  for (const fw::BlockRef& ref : w.blocks) {
+  std::set<std::string_view> names, plain, containersSoFar;
+  std::set<std::pair<std::string_view, std::int32_t>> members;
+  for (std::size_t i = 0; i < w.blocks.size(); ++i) {
+    const fw::BlockRef& ref = w.blocks[i];
     EXPECT_EQ(ref.offset, end) << "blocks lie back to back";
     end = ref.offset + ref.length;
-    const auto records = fw::DecodeBlock(w.BytesOf(ref), ref.cls);
-    std::set<std::string_view> names;
-    for (const fw::Record& r : records) EXPECT_TRUE(names.insert(r.name).second) << r.name;
+    std::set<std::string_view> records;
+    for (const fw::Record& r : fw::DecodeBlock(w.BytesOf(ref), ref.cls))
+      EXPECT_TRUE(records.insert(r.name).second) << r.name;
     const auto expected = fw::RecordsOf(ref.cls);
-    EXPECT_EQ(names, std::set<std::string_view>(expected.begin(), expected.end()))
+    EXPECT_EQ(records, std::set<std::string_view>(expected.begin(), expected.end()))
         << fw::ClassName(ref.cls);
-  }
-  EXPECT_EQ(end, w.bytes.size());
-}
+    if (i == 0) continue;
 
-TEST_P(RegisteredWindows, NamesAreUniqueExceptWithinControlSets) {
-  const fw::WindowBlocks w = GetParam().blocks();
-  std::set<std::string_view> plain;
-  std::set<std::pair<std::string_view, std::int32_t>> members;
-  for (std::size_t i = 1; i < w.blocks.size(); ++i) {
-    const fw::BlockRecords r(w.BytesOf(w.blocks[i]), w.blocks[i].cls);
+    const fw::BlockRecords r(w.BytesOf(ref), ref.cls);
     const std::string_view name = r.Text("Name");
     EXPECT_FALSE(name.empty());
+    names.insert(name);
     const std::int32_t index = r.Integer("Index");
-    EXPECT_EQ(w.blocks[i].setMember, index != fw::kNoIndex);
+    EXPECT_EQ(ref.setMember, index != fw::kNoIndex);
     if (index == fw::kNoIndex) {
       EXPECT_TRUE(plain.insert(name).second) << "twice: " << name;
     } else {
       EXPECT_TRUE(members.insert({name, index}).second) << name << " index " << index << " twice";
     }
+    const std::string_view parent = r.Text("InitialParent");
+    EXPECT_TRUE(parent.empty() || containersSoFar.count(parent)) << name << " in " << parent;
+    if (fw::IsContainerClass(ref.cls)) containersSoFar.insert(name);
   }
+  EXPECT_EQ(end, w.bytes.size());
   for (const auto& [name, index] : members)
     EXPECT_EQ(plain.count(name), 0u) << name << " is both a set and a single control";
-}
-
-TEST_P(RegisteredWindows, ParentsAreContainersCreatedBeforeTheirChildren) {
-  const fw::WindowBlocks w = GetParam().blocks();
-  std::set<std::string_view> containersSoFar;
-  for (std::size_t i = 1; i < w.blocks.size(); ++i) {
-    const fw::BlockRecords r(w.BytesOf(w.blocks[i]), w.blocks[i].cls);
-    const std::string_view parent = r.Text("InitialParent");
-    if (!parent.empty()) {
-      EXPECT_TRUE(containersSoFar.count(parent)) << r.Text("Name") << " in " << parent;
-    }
-    if (fw::IsContainerClass(w.blocks[i].cls)) containersSoFar.insert(r.Text("Name"));
-  }
-}
-
-TEST_P(RegisteredWindows, HandlersNameControlsOfTheWindow) {
-  const fw::WindowBlocks w = GetParam().blocks();
-  std::set<std::string_view> names;
-  for (std::size_t i = 1; i < w.blocks.size(); ++i)
-    names.insert(fw::BlockRecords(w.BytesOf(w.blocks[i]), w.blocks[i].cls).Text("Name"));
   for (const fw::HandlerBinding& h : GetParam().handlers())
     EXPECT_TRUE(names.count(h.control)) << h.control << "_" << fw::EventName(h.event);
 }

@@ -1,70 +1,103 @@
-// Small windows declared for the tests of the window layer.
+// Small windows declared for the tests of the window layer, and the fixture
+// that destroys every window after a test.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <utility>
 #include <vector>
 
+#include "app/framework/Controls.h"
+#include "app/framework/Pictures.h"
+#include "app/framework/ValStr.h"
 #include "app/framework/Window.h"
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void TearDown() override { fw::ReleaseAllWindows(); }
+};
+
+// Written as the program's windows are: a temperature entry, its unit radios
+// under a group box created after them, a default button, a result label, and
+// a list whose value cells the user may edit after a click.
+class ExampleWindow : public fw::WindowClass<ExampleWindow> {
+ public:
+  static fw::WindowBlocks Blocks();
+  static fw::Handlers Handlers() {
+    return {FW_HANDLER(ExampleWindow, dataEntryT, TextChange),
+            FW_HANDLER(ExampleWindow, Kelvin, Action), FW_HANDLER(ExampleWindow, Celsius, Action),
+            FW_HANDLER(ExampleWindow, calculate, Action), FW_HANDLER(ExampleWindow, fill, Action),
+            FW_HANDLER(ExampleWindow, ListBox1, CellClick),
+            FW_HANDLER(ExampleWindow, ListBox1, CellTextChange)};
+  }
+  void dataEntryT_TextChange() { ++textChanges; }
+  void Kelvin_Action() { ++kelvinActions; }
+  void Celsius_Action() { ++celsiusActions; }
+  void calculate_Action() {
+    const double T = fw::Val(Field("dataEntryT").Text()) + (Radio("Celsius").Value() ? 273.15 : 0);
+    Label("Result").SetText(fw::Str(T) + " K");
+  }
+  void fill_Action();
+  bool ListBox1_CellClick(int row, int column, int x, int y);
+  void ListBox1_CellTextChange(int row, int column) { edits.emplace_back(row, column); }
+  void Event_Activate() override { ++activations; }
+
+  int activations = 0, textChanges = 0, kelvinActions = 0, celsiusActions = 0;
+  std::vector<std::pair<int, int>> clicks, edits;
+};
 
 // A scroll panel: a rectangle holding a group box holding two radio buttons,
 // moved by a scroll bar; blocks stored in reverse order; resizable.
 class PanelWindow : public fw::WindowClass<PanelWindow> {
  public:
   static fw::WindowBlocks Blocks();
-  static fw::Handlers Handlers();
-  void ScrollBar1_ValueChanged();
-  void A_Action();
-  void B_Action();
-  void C_Action();
-  void Event_Resizing() override;
+  static fw::Handlers Handlers() {
+    return {FW_HANDLER(PanelWindow, ScrollBar1, ValueChanged), FW_HANDLER(PanelWindow, A, Action),
+            FW_HANDLER(PanelWindow, B, Action), FW_HANDLER(PanelWindow, C, Action)};
+  }
+  void ScrollBar1_ValueChanged() {
+    ControlByName("Rectangle1").SetTop(-Scroll("ScrollBar1").Value());
+    ControlByName("Rectangle1").Refresh(true);
+  }
+  void A_Action() { ++aActions; }
+  void B_Action() { ++bActions, lastMe = &Me(); }
+  void C_Action() { ++cActions; }
+  void Event_Resizing() override {
+    ++resizings;
+    ControlByName("ScrollBar1").SetHeight(Height());
+    Scroll("ScrollBar1").SetMaximum(500 - Height());
+  }
 
   int aActions = 0, bActions = 0, cActions = 0, resizings = 0;
   const fw::RectControl* lastMe = nullptr;
-};
-
-// A list whose value cells the user may edit after a click.
-class ListWindow : public fw::WindowClass<ListWindow> {
- public:
-  static fw::WindowBlocks Blocks();
-  static fw::Handlers Handlers();
-  bool ListBox1_CellClick(int row, int column, int x, int y);
-  void ListBox1_CellTextChange(int row, int column);
-  void fill_Action();
-
-  std::vector<std::pair<int, int>> clicks, edits;
 };
 
 // A long calculation that yields once per pass.
 class YieldWindow : public fw::WindowClass<YieldWindow> {
  public:
   static fw::WindowBlocks Blocks();
-  static fw::Handlers Handlers();
+  static fw::Handlers Handlers() {
+    return {FW_HANDLER(YieldWindow, run, Action), FW_HANDLER(YieldWindow, other, Action)};
+  }
   void run_Action();
-  void other_Action();
+  void other_Action() { ++otherActions; }
 
-  static int passesWanted;
-  static int passesDone;
-  static int starts;
-  static bool stoppedEarly;
-  static bool windowOpenAtEnd;
-  static bool (*onPass)(YieldWindow&, int pass);  // false: stop
+  static inline int passesWanted = 0, passesDone = 0, starts = 0;
+  static inline bool stoppedEarly = false, windowOpenAtEnd = false;
+  static inline bool (*onPass)(YieldWindow&, int pass) = nullptr;  // false: stop
   int otherActions = 0;
 };
 
-// Built hidden (Visible 0), with the two kinds of control-set members.
+// Built hidden (Visible 0): control-set members and pictures (ids 5 and 6 of
+// the tests, 7 missing) set before the blocks are applied.
 class HiddenSetWindow : public fw::WindowClass<HiddenSetWindow> {
  public:
   static fw::WindowBlocks Blocks();
-  static fw::Handlers Handlers();
+  static fw::Handlers Handlers() { return {}; }
 };
 
-// Pictures set before the blocks are applied.
-class PictureWindow : public fw::WindowClass<PictureWindow> {
- public:
-  static fw::WindowBlocks Blocks();
-  static fw::Handlers Handlers();
-};
-
-// Picture getters of the tests' own resource ids.
-const QPixmap& TestPicture5();
-const QPixmap& TestPicture6();
-const QPixmap& MissingPicture();
+template <int Id>
+const QPixmap& TestPicture() {
+  static fw::KeptPicture picture(Id);
+  return picture.Get();
+}

@@ -1,77 +1,50 @@
 // Handlers that yield to the event loop: what the user may do meanwhile, and
 // that nothing of it crashes.
-#include <gtest/gtest.h>
+#include <utility>
 
 #include <QApplication>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/framework/Controls.h"
-#include "app/framework/Window.h"
 #include "app/framework/YieldHook.h"
 #include "app/framework/test_windows.h"
 #include "fluid/RuntimeBackgroundTask.h"
 
 namespace {
 
-class Yielding : public ::testing::Test {
+class Yielding : public WindowTest {
  protected:
   void SetUp() override {
     fw::InstallRuntimeYield(0, 1);  // every yield handles events
+    Reset();
+  }
+  static void Reset() {
     YieldWindow::passesWanted = 20;
-    YieldWindow::passesDone = 0;
-    YieldWindow::starts = 0;
+    YieldWindow::passesDone = YieldWindow::starts = 0;
     YieldWindow::stoppedEarly = false;
     YieldWindow::windowOpenAtEnd = true;
     YieldWindow::onPass = nullptr;
   }
   void TearDown() override {
     fw::RemoveRuntimeYield();
-    fw::ReleaseAllWindows();
+    WindowTest::TearDown();
   }
 };
 
-void DeleteDeferred() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
 // The user closes the window while its handler runs (the close arrives
-// through the event queue, as a click on the close box would).
+// through the event queue, as a click on the close box would); the handler
+// carelessly writes its controls once more before it asks IsOpen().
 bool CloseAtPassTwo(YieldWindow& w, int pass) {
   if (pass == 2) QMetaObject::invokeMethod(w.Frame(), "close", Qt::QueuedConnection);
   if (pass == 3) {
     EXPECT_FALSE(w.Frame()->isVisible()) << "hidden at once";
     EXPECT_EQ(YieldWindow::OpenInstanceOf(), nullptr) << "the next accessor call builds anew";
     EXPECT_EQ(fw::LiveWindowCount(), 1) << "destroyed only after the handler";
+    w.Label("progress").SetText("still here");
+    w.ControlByName("other").SetVisible(true);
   }
   return true;
-}
-
-TEST_F(Yielding, WindowClosedWhileItsHandlerYieldsGoesAfterTheHandlerReturns) {
-  YieldWindow::onPass = &CloseAtPassTwo;
-  YieldWindow::Instance().Button("run").Push();
-  EXPECT_TRUE(YieldWindow::stoppedEarly) << "the handler saw the window closed";
-  EXPECT_EQ(YieldWindow::passesDone, 3);
-  EXPECT_FALSE(YieldWindow::windowOpenAtEnd);
-  DeleteDeferred();
-  EXPECT_EQ(fw::LiveWindowCount(), 0);
-}
-
-bool CloseAndCarryOn(YieldWindow& w, int pass) {
-  if (pass == 2) QMetaObject::invokeMethod(w.Frame(), "close", Qt::QueuedConnection);
-  // A careless handler keeps writing its controls.
-  w.Label("progress").SetText("still here");
-  w.ControlByName("other").SetVisible(true);
-  return pass < 10;
-}
-
-TEST_F(Yielding, HandlerThatIgnoresTheCloseStillFindsItsControls) {
-  YieldWindow::onPass = &CloseAndCarryOn;
-  YieldWindow::Instance().Button("run").Push();
-  EXPECT_EQ(fw::LiveWindowCount(), 1);
-  DeleteDeferred();
-  EXPECT_EQ(fw::LiveWindowCount(), 0);
-  // And a new window of the class opens afresh.
-  EXPECT_EQ(YieldWindow::Instance().Label("progress").Text(), "");
 }
 
 bool CloseItselfAtPassZero(YieldWindow& w, int pass) {
@@ -83,13 +56,21 @@ bool CloseItselfAtPassZero(YieldWindow& w, int pass) {
   return true;
 }
 
-TEST_F(Yielding, HandlerClosingItsOwnWindowKeepsItUntilItReturns) {
-  YieldWindow::onPass = &CloseItselfAtPassZero;
-  YieldWindow::Instance().Button("run").Push();
-  EXPECT_TRUE(YieldWindow::stoppedEarly);
-  EXPECT_EQ(fw::LiveWindowCount(), 1);
-  DeleteDeferred();
-  EXPECT_EQ(fw::LiveWindowCount(), 0);
+TEST_F(Yielding, WindowClosedWhileItsHandlerYieldsGoesOnlyAfterTheHandlerReturns) {
+  for (const auto& [onPass, passesDone] : {std::pair{&CloseAtPassTwo, 3},
+                                             std::pair{&CloseItselfAtPassZero, 0}}) {
+    Reset();
+    YieldWindow::onPass = onPass;
+    YieldWindow::Instance().Button("run").Push();
+    EXPECT_TRUE(YieldWindow::stoppedEarly) << "the handler saw the window closed";
+    EXPECT_EQ(YieldWindow::passesDone, passesDone);
+    EXPECT_FALSE(YieldWindow::windowOpenAtEnd);
+    EXPECT_EQ(fw::LiveWindowCount(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(fw::LiveWindowCount(), 0);
+    EXPECT_EQ(YieldWindow::Instance().Label("progress").Text(), "") << "a new window opens afresh";
+    fw::ReleaseAllWindows();
+  }
 }
 
 bool ClickBothButtonsAtPassOne(YieldWindow& w, int pass) {
@@ -111,13 +92,11 @@ TEST_F(Yielding, SecondClickDoesNotStartTheRunningHandlerAgain) {
   EXPECT_EQ(YieldWindow::starts, 2) << "and the handler runs again once it has returned";
 }
 
-bool QuitAtPassTwo(YieldWindow&, int pass) {
-  if (pass == 2) fw::Quit();
-  return true;
-}
-
 TEST_F(Yielding, QuitEndsTheEventLoopAfterTheHandlerReturns) {
-  YieldWindow::onPass = &QuitAtPassTwo;
+  YieldWindow::onPass = [](YieldWindow&, int pass) {
+    if (pass == 2) fw::Quit();
+    return true;
+  };
   YieldWindow& w = YieldWindow::Instance();
   bool handlerReturned = false;
   bool timedOut = false;
@@ -126,7 +105,7 @@ TEST_F(Yielding, QuitEndsTheEventLoopAfterTheHandlerReturns) {
     handlerReturned = true;
     EXPECT_TRUE(fw::QuitRequested());
   });
-  QTimer::singleShot(10000, qApp, [&] {
+  QTimer::singleShot(10000, &w, [&] {
     timedOut = true;
     QCoreApplication::quit();
   });
@@ -136,7 +115,7 @@ TEST_F(Yielding, QuitEndsTheEventLoopAfterTheHandlerReturns) {
   EXPECT_TRUE(YieldWindow::stoppedEarly) << "IsOpen() is false once quit is asked for";
 }
 
-TEST_F(Yielding, HookHandlesEventsAtMostOnceEveryFewMilliseconds) {
+TEST_F(Yielding, HookHandlesEventsAtMostOnceEveryFewMillisecondsAndRemovedDoesNothing) {
   fw::InstallRuntimeYield(fw::kYieldIntervalMs);
   bool ran = false;
   QTimer::singleShot(0, qApp, [&] { ran = true; });
@@ -145,14 +124,12 @@ TEST_F(Yielding, HookHandlesEventsAtMostOnceEveryFewMilliseconds) {
   EXPECT_TRUE(ran) << "the first yield after installing handles events";
   for (int i = 0; i < 100000; ++i) RuntimeBackgroundTask();
   EXPECT_LT(fw::RuntimeYieldsServed() - before, 1000);
-}
 
-TEST_F(Yielding, RemovedHookLeavesTheLibrarysNoOp) {
   fw::RemoveRuntimeYield();
-  bool ran = false;
+  ran = false;
   QTimer::singleShot(0, qApp, [&] { ran = true; });
   RuntimeBackgroundTask();
-  EXPECT_FALSE(ran);
+  EXPECT_FALSE(ran) << "the library's no-op";
   QCoreApplication::processEvents();
   EXPECT_TRUE(ran);
 }
