@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 #include "fluid/perturbation_internal.h"
 
@@ -25,29 +24,29 @@ double meanCoVolume(const double* b, std::initializer_list<int> positions) {
   return q * q * q;
 }
 
+// The combining factor of the components at these positions, in any order:
+// the rule's, except that water with both salts takes the geometric mean of
+// the water–salt and salt–salt combinations of its order.
 template <std::size_t N>
-double ruleOf(const int* ids, const std::array<int, N>& positions, const TemperatureFunctions& tf) {
-  std::array<int32_t, N> components;
-  for (std::size_t s = 0; s < N; ++s) components[s] = ids[positions[s]];
-  return RuleFactor(components, tf);
-}
-
-// Writes v at every ordering of the positions.
-template <std::size_t N>
-void storeAllOrderings(std::vector<double>& F, std::array<int, N> positions, double v) {
-  std::sort(positions.begin(), positions.end());
-  do {
-    int index = 0;
-    for (int p : positions) index = index * 5 + p;
-    F[index] = v;
-  } while (std::next_permutation(positions.begin(), positions.end()));
-}
-
-template <std::size_t N>
-double at(const std::vector<double>& F, const std::array<int, N>& positions) {
-  int index = 0;
-  for (int p : positions) index = index * 5 + p;
-  return F[index];
+double factor(const int* ids, std::array<int, N> positions, const TemperatureFunctions& tf) {
+  std::array<int32_t, N> c;
+  for (std::size_t s = 0; s < N; ++s) c[s] = ids[positions[s]];
+  std::sort(c.begin(), c.end());
+  const auto rule = [&](auto... k) { return RuleFactor(std::array<int32_t, sizeof...(k)>{k...}, tf); };
+  const Component W = H2O, Na = NaCl, K = KCl;
+  if constexpr (N == 3) {
+    if (c == std::array<int32_t, 3>{W, Na, K})
+      return signedRoot(rule(W, W, Na) * rule(W, Na, Na) * rule(W, W, K) * rule(W, K, K) *
+                            rule(Na, Na, K) * rule(Na, K, K), 6);
+  }
+  if constexpr (N == 4) {
+    if (c[0] == W && c[3] == K &&
+        ((c[1] == W && c[2] == Na) || (c[1] == Na && c[2] == Na) || (c[1] == Na && c[2] == K)))
+      return signedRoot(rule(W, W, W, Na) * rule(W, W, Na, Na) * rule(W, Na, Na, Na) *
+                            rule(W, W, W, K) * rule(W, W, K, K) * rule(W, K, K, K) *
+                            rule(Na, Na, Na, K) * rule(Na, Na, K, K) * rule(Na, K, K, K), 9);
+  }
+  return RuleFactor(c, tf);
 }
 
 }  // namespace
@@ -55,8 +54,7 @@ double at(const std::vector<double>& F, const std::array<int, N>& positions) {
 Result Perturbation(int32_t mode, const Globals::Composition& x, double T, double V) {
   Result r;
   int ids[5] = {0, 0, 0, 0, 0};
-  double xc[5] = {}, a[5] = {}, b[5] = {}, c[5] = {}, d[5] = {}, e[5] = {};
-  double ac[5] = {}, ad[5] = {}, ae[5] = {};
+  double xc[5] = {}, a[5] = {}, b[5] = {}, ac[5] = {}, ad[5] = {}, ae[5] = {};
   if (!(T > 0 && V > 0)) return r;
   int n = 0;
   for (int i = 0; i < 5; ++i) {
@@ -66,89 +64,37 @@ Result Perturbation(int32_t mode, const Globals::Composition& x, double T, doubl
       xc[n] = x[i];
       a[n] = p.a;
       b[n] = Globals::b_ind(i);
-      c[n] = p.c;
-      d[n] = p.d;
-      e[n] = p.e;
+      ac[n] = p.a * p.c;
+      ad[n] = p.a * p.d;
+      ae[n] = p.a * p.e;
       ++n;
     }
   }
-  const int nlast = n - 1;
-  for (int p = 0; p <= nlast; ++p) {
-    ac[p] = a[p] * c[p];
-    ad[p] = a[p] * d[p];
-    ae[p] = a[p] * e[p];
-  }
   const TemperatureFunctions tf = TemperatureFunctionsAt(T);
-  std::vector<double> F2(25, 0.0), F3(125, 0.0), F4(625, 0.0), F5(3125, 0.0);
-  for (int i = 0; i <= nlast; ++i)
-    for (int j = i; j <= nlast; ++j) {
-      storeAllOrderings(F2, std::array{i, j}, ruleOf(ids, std::array{i, j}, tf));
-      for (int k = j; k <= nlast; ++k) {
-        storeAllOrderings(F3, std::array{i, j, k}, ruleOf(ids, std::array{i, j, k}, tf));
-        for (int l = k; l <= nlast; ++l) {
-          storeAllOrderings(F4, std::array{i, j, k, l}, ruleOf(ids, std::array{i, j, k, l}, tf));
-          for (int m = l; m <= nlast; ++m)
-            storeAllOrderings(F5, std::array{i, j, k, l, m},
-                              ruleOf(ids, std::array{i, j, k, l, m}, tf));
-        }
-      }
-    }
-
-  int pW = -1, pN = -1, pK = -1;
-  for (int p = 0; p <= nlast; ++p) {
-    if (ids[p] == 0) pW = p;
-    if (ids[p] == 3) pN = p;
-    if (ids[p] == 4) pK = p;
-  }
-  for (int i = 0; i <= nlast; ++i)
-    for (int j = i; j <= nlast; ++j)
-      for (int k = j; k <= nlast; ++k) {
-        if (ids[i] == 0 && ids[j] == 3 && ids[k] == 4) {
-          const double P = at(F3, std::array{pW, pW, pN}) * at(F3, std::array{pW, pN, pN}) *
-                           at(F3, std::array{pW, pW, pK}) * at(F3, std::array{pW, pK, pK}) *
-                           at(F3, std::array{pN, pN, pK}) * at(F3, std::array{pN, pK, pK});
-          storeAllOrderings(F3, std::array{i, j, k}, signedRoot(P, 6));
-        }
-        for (int l = k; l <= nlast; ++l) {
-          const int t0 = ids[i], t1 = ids[j], t2 = ids[k], t3 = ids[l];
-          const bool mixed = t0 == 0 && t3 == 4 &&
-                             ((t1 == 0 && t2 == 3) || (t1 == 3 && t2 == 3) || (t1 == 3 && t2 == 4));
-          if (mixed) {
-            const double P =
-                at(F4, std::array{pW, pW, pW, pN}) * at(F4, std::array{pW, pW, pN, pN}) *
-                at(F4, std::array{pW, pN, pN, pN}) * at(F4, std::array{pW, pW, pW, pK}) *
-                at(F4, std::array{pW, pW, pK, pK}) * at(F4, std::array{pW, pK, pK, pK}) *
-                at(F4, std::array{pN, pN, pN, pK}) * at(F4, std::array{pN, pN, pK, pK}) *
-                at(F4, std::array{pN, pK, pK, pK});
-            storeAllOrderings(F4, std::array{i, j, k, l}, signedRoot(P, 9));
-          }
-        }
-      }
-
   double A1 = 0, A2 = 0, A3 = 0, A4 = 0;
   double dAper[5] = {};
-  for (int i = 0; i <= nlast; ++i) {
+  for (int i = 0; i < n; ++i) {
     double D1 = 0, D2 = 0, D3 = 0, D4 = 0;
-    for (int j = 0; j <= nlast; ++j) {
+    for (int j = 0; j < n; ++j) {
       const double pa = a[i] * a[j];
-      const double aij = (pa >= 0 ? std::sqrt(pa) : -std::sqrt(-pa)) * at(F2, std::array{i, j});
+      const double aij = (pa >= 0 ? std::sqrt(pa) : -std::sqrt(-pa)) * factor(ids, std::array{i, j}, tf);
       A1 += (xc[i] * xc[j]) * aij;
       D1 += (2 * xc[j]) * aij;
-      for (int k = 0; k <= nlast; ++k) {
+      for (int k = 0; k < n; ++k) {
         const double B3 = meanCoVolume(b, {i, j, k});
-        const double cijk = signedRoot(ac[i] * ac[j] * ac[k], 3) * at(F3, std::array{i, j, k});
+        const double cijk = signedRoot(ac[i] * ac[j] * ac[k], 3) * factor(ids, std::array{i, j, k}, tf);
         A2 += ((xc[i] * xc[j]) * xc[k]) * cijk * B3;
         D2 += ((3 * xc[j]) * xc[k]) * cijk * B3;
-        for (int l = 0; l <= nlast; ++l) {
+        for (int l = 0; l < n; ++l) {
           const double B4 = meanCoVolume(b, {i, j, k, l});
-          const double dijkl =
-              signedRoot(ad[i] * ad[j] * ad[k] * ad[l], 4) * at(F4, std::array{i, j, k, l});
+          const double dijkl = signedRoot(ad[i] * ad[j] * ad[k] * ad[l], 4) *
+                               factor(ids, std::array{i, j, k, l}, tf);
           A3 += (xc[i] * xc[j] * xc[k] * xc[l]) * dijkl * B4 * B4;
           D3 += (4 * xc[j] * xc[k] * xc[l]) * dijkl * B4 * B4;
-          for (int m = 0; m <= nlast; ++m) {
+          for (int m = 0; m < n; ++m) {
             const double B5 = meanCoVolume(b, {i, j, k, l, m});
             const double eijklm = signedRoot(ae[i] * ae[j] * ae[k] * ae[l] * ae[m], 5) *
-                                  at(F5, std::array{i, j, k, l, m});
+                                  factor(ids, std::array{i, j, k, l, m}, tf);
             A4 += (xc[i] * xc[j] * xc[k] * xc[l] * xc[m]) * eijklm * B5 * B5 * B5;
             D4 += (5 * xc[j] * xc[k] * xc[l] * xc[m]) * eijklm * B5 * B5 * B5;
           }
@@ -161,22 +107,11 @@ Result Perturbation(int32_t mode, const Globals::Composition& x, double T, doubl
       -(A1 / V + A2 / (4 * V * V) + A3 / (16 * V * V * V) + A4 / (64 * V * V * V * V)) / 10;
   const double Z_per = (A1 / V + 2 * A2 / (4 * V * V) + 3 * A3 / (16 * V * V * V) +
                         4 * A4 / (64 * V * V * V * V)) / (-83.14472 * T);
-  switch (mode) {
-    case 0: r.value = Z_per; break;
-    case 1: r.value = A_per; break;
-    case 2: {
-      r.value = Z_per;
-      int counter = 0;
-      for (int cc = 0; cc < 5; ++cc) {
-        if (x[cc] > 0) {
-          r.dG[cc] = dAper[counter] / (8.314472 * T);
-          r.written[cc] = true;
-          ++counter;
-        }
-      }
-      break;
-    }
-    default: r.value = 0;
+  if (mode == 0 || mode == 2) r.value = Z_per;
+  if (mode == 1) r.value = A_per;
+  for (int p = 0; mode == 2 && p < n; ++p) {
+    r.dG[ids[p]] = dAper[p] / (8.314472 * T);
+    r.written[ids[p]] = true;
   }
   return r;
 }

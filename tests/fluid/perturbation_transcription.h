@@ -1,6 +1,6 @@
-// The perturbation term transcribed step by step as it is written down, with
-// full combining-factor arrays indexed by position and every root taken anew:
-// the library's faster evaluation must agree with it to the last bit.
+// The perturbation term transcribed step by step as it is written down, every
+// combining factor and every root taken anew: the library's faster evaluation
+// must agree with it to the last bit.
 #pragma once
 
 #include <cstdint>
