@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "eos_states.h"
+#include "fluid/states.h"
 #include "fluid/Globals.h"
 #include "fluid/RuntimeBackgroundTask.h"
 #include "fluid/lowest_volume.h"

@@ -6,7 +6,7 @@
 #include <functional>
 #include <limits>
 
-#include "eos_states.h"
+#include "fluid/states.h"
 #include "fluid/Globals.h"
 #include "fluid/lowest_volume.h"
 #include "yield_counter.h"

@@ -9,7 +9,7 @@
 #include "fluid/Globals.h"
 #include "fluid/lowest_volume.h"
 #include "fluid/term_consistency.h"
-#include "fluid/term_states.h"
+#include "fluid/states.h"
 #include "yield_counter.h"
 
 namespace {
