@@ -64,12 +64,9 @@ TEST(PerturbationParameters, SwitchPointsBelongToTheLowerBranch) {
   // the formulas above start slightly lower.
   EXPECT_EQ(ComponentParametersAt(NaCl, 540.3).a, 4424790.0);
   EXPECT_EQ(ComponentParametersAt(KCl, 508.95295).a, 13005000.0);
-  const double naclAbove = ComponentParametersAt(NaCl, 540.3001).a;
-  EXPECT_LT(naclAbove, 4424790.0);
-  EXPECT_GT(naclAbove, 0.9999 * 4424790.0);
-  const double kclAbove = ComponentParametersAt(KCl, 508.9530).a;
-  EXPECT_LT(kclAbove, 13005000.0);
-  EXPECT_GT(kclAbove, 0.999 * 13005000.0);
+  const double nacl = ComponentParametersAt(NaCl, 540.3001).a, kcl = ComponentParametersAt(KCl, 508.9530).a;
+  EXPECT_TRUE(nacl < 4424790.0 && nacl > 0.9999 * 4424790.0) << nacl;
+  EXPECT_TRUE(kcl < 13005000.0 && kcl > 0.999 * 13005000.0) << kcl;
   // tau follows its straight line below 573.2 K; the formula above meets it within 0.01.
   EXPECT_EQ(TemperatureFunctionsAt(573.15).t, 5.7315);
   EXPECT_EQ(TemperatureFunctionsAt(573.19).tau, (-0.2094 * 573.19) + 126.5468);
@@ -80,13 +77,11 @@ TEST(PerturbationParameters, SwitchPointsBelongToTheLowerBranch) {
 }
 
 TEST(PerturbationParameters, NegativeGasAttractionKeepsItsProducts) {
-  for (double T : {120.0, 150.0}) {
-    const ComponentParameters co2 = ComponentParametersAt(CO2, T);
-    EXPECT_LT(co2.a, 0) << T;
-    // c, d, e were divided by a; multiplied back they give the correlated products.
-    EXPECT_NEAR(co2.a * co2.c, -4185084.6 + 518786.559 / (T / 304.2), 1e-9 * 4185084.6);
-    EXPECT_NEAR(co2.a * co2.e, -30473228.4, 1e-9 * 30473228.4);
-  }
+  // c, d, e were divided by a; multiplied back they give the correlated products.
+  const ComponentParameters co2 = ComponentParametersAt(CO2, 150);
+  EXPECT_LT(co2.a, 0);
+  EXPECT_NEAR(co2.a * co2.c, -4185084.6 + 518786.559 / (150 / 304.2), 1e-9 * 4185084.6);
+  EXPECT_NEAR(co2.a * co2.e, -30473228.4, 1e-9 * 30473228.4);
   EXPECT_GT(ComponentParametersAt(CO2, 170).a, 0);
   EXPECT_LT(ComponentParametersAt(CH4, 90).a, 0);
 }
@@ -116,22 +111,16 @@ TEST(PerturbationFactors, WorkedValuesAt573And800KAndAtTheSplits) {
       {{H2O, H2O, NaCl}, 800, 4.7664837087171801},     {{H2O, NaCl, NaCl}, 800, 4.6880624652418739},
       {{H2O, H2O, KCl}, 800, 3.2648399228304537},      {{H2O, KCl, KCl}, 800, 3.4613675192185824},
       {{H2O, CO2, NaCl}, 800, 0.93635999999999975},    {{H2O, CH4, NaCl}, 800, 0.78750000000000031},
-      {{H2O, H2O, H2O, NaCl}, 573.15, 8.4422426700000184},
-      {{H2O, H2O, NaCl, NaCl}, 573.15, 9.0690449100000201},
-      // t = 5.7315: the exponential is 1, the factor (1.306 + 0.091)·tau.
-      {{H2O, NaCl, NaCl, NaCl}, 573.15, 9.1212784300000198},
-      {{H2O, H2O, H2O, KCl}, 573.15, 4.0200000000000005},
-      {{H2O, H2O, KCl, KCl}, 573.15, 4.47},
-      {{H2O, KCl, KCl, KCl}, 573.15, 4.29},
-      {{H2O, CO2, CO2, CO2}, 573.15, 1.0},
-      {{H2O, H2O, H2O, NaCl}, 800, 3.1187928573200301},
-      {{H2O, NaCl, NaCl, NaCl}, 800, 3.1501810617572548},
-      {{H2O, KCl, KCl, KCl}, 800, 2.332797570451572},
+      // At t = 5.7315 the exponential is 1: H2O–NaCl–NaCl–NaCl is (1.306 + 0.091)·tau.
+      {{H2O, H2O, H2O, NaCl}, 573.15, 8.4422426700000184}, {{H2O, H2O, NaCl, NaCl}, 573.15, 9.0690449100000201},
+      {{H2O, NaCl, NaCl, NaCl}, 573.15, 9.1212784300000198}, {{H2O, H2O, H2O, KCl}, 573.15, 4.0200000000000005},
+      {{H2O, H2O, KCl, KCl}, 573.15, 4.47},     {{H2O, KCl, KCl, KCl}, 573.15, 4.29},
+      {{H2O, CO2, CO2, CO2}, 573.15, 1.0},      {{H2O, H2O, H2O, NaCl}, 800, 3.1187928573200301},
+      {{H2O, NaCl, NaCl, NaCl}, 800, 3.1501810617572548}, {{H2O, KCl, KCl, KCl}, 800, 2.332797570451572},
       {{H2O, H2O, H2O, H2O, CO2}, 573.15, 0.97791343374891415},
       {{H2O, H2O, H2O, H2O, CH4}, 573.15, 0.79248832749555165},
       // A split temperature itself takes the upper formula.
-      {{H2O, CH4}, 621.79, 0.93339483956728164},
-      {{H2O, H2O, CO2}, 760.068, 0.88261639999999997},
+      {{H2O, CH4}, 621.79, 0.93339483956728164}, {{H2O, H2O, CO2}, 760.068, 0.88261639999999997},
       {{H2O, KCl, KCl}, 1000, 2.8594133695612984},
   };
   for (const Case& k : cases) {

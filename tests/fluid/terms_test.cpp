@@ -25,20 +25,15 @@ const Composition kWater{1, 0, 0, 0, 0}, kBrine{0.9, 0, 0, 0.1, 0}, kGas{0, 0.5,
 TEST(SharedState, StartUpZeroesEverythingAndConstantsStandExact) {
   Globals::Tcrit = {1, 2, 3, 4, 5};
   Globals::InitializeSharedArrays();
-  for (const Composition* a :
-       {&Globals::fraction, &Globals::ASnumber, &Globals::MASSnumber, &Globals::Mnumber,
-        &Globals::Ttrip, &Globals::Tcrit, &Globals::Pcrit, &Globals::Vcrit, &Globals::Acentric,
-        &Globals::dGrep, &Globals::dGdip, &Globals::dGper, &Globals::Coefficient,
-        &Globals::Fugacity, &Globals::Activity, &Globals::K_liq_vap, &Globals::xgas,
-        &Globals::ygas}) {
+  using namespace Globals;
+  for (const Composition* a : {&fraction, &ASnumber, &MASSnumber, &Mnumber, &Ttrip, &Tcrit, &Pcrit, &Vcrit,
+                               &Acentric, &dGrep, &dGdip, &dGper, &Coefficient, &Fugacity, &Activity,
+                               &K_liq_vap, &xgas, &ygas})
     EXPECT_EQ(*a, Composition{});
-  }
-  for (double s : {Globals::TK_global, Globals::PMPa_global, Globals::Vm_global})
-    EXPECT_EQ(s, 0.0);
+  for (double s : {TK_global, PMPa_global, Vm_global}) EXPECT_EQ(s, 0.0);
   struct Case { int i; double b, mu; };
-  for (const Case& c : {Case{0, 28.4959, 1.85}, Case{1, 49.52, 0}, Case{2, 44.0, 0},
-                        Case{3, 60.0124, 6.4}, Case{4, 81.783, 7.3}, Case{5, 0, 0},
-                        Case{-1, 0, 0}}) {
+  for (const Case& c : {Case{0, 28.4959, 1.85}, Case{1, 49.52, 0}, Case{2, 44.0, 0}, Case{3, 60.0124, 6.4},
+                        Case{4, 81.783, 7.3}, Case{5, 0, 0}, Case{-1, 0, 0}}) {
     EXPECT_EQ(Globals::b_ind(c.i), c.b) << c.i;
     EXPECT_EQ(Globals::mu_ind(c.i), c.mu) << c.i;
   }
@@ -170,27 +165,25 @@ TEST(Terms, InvalidInputGivesZeroAndWritesNothing) {
   EXPECT_TRUE(std::isfinite(Globals::Repulsive(0, kWater, 700, above)));
 }
 
+// The repulsive diameter loop runs before the input is checked, mode 2 adds
+// the derivative loop; the dipolar term loops over all 125 triples, present
+// and polar or not, and refuses invalid input first; the perturbation term's
+// innermost loop over five present components runs 3125 times.
 TEST(Terms, YieldOncePerLoopPass) {
   const auto yieldsOf = [](termcheck::TermFunction f, int mode, const Composition& x, double T) {
     YieldCounter y;
     f(mode, x, T, 40);
     return y.count();
   };
-  // The repulsive diameter loop runs before the input is checked; mode 2 adds
-  // the derivative loop.
-  EXPECT_EQ(yieldsOf(Globals::Repulsive, 0, kBrine, 700), 5);
-  EXPECT_EQ(yieldsOf(Globals::Repulsive, 7, kBrine, 700), 5);
-  EXPECT_EQ(yieldsOf(Globals::Repulsive, 2, kBrine, 700), 10);
-  EXPECT_EQ(yieldsOf(Globals::Repulsive, 2, kBrine, -1), 5);
-  // The dipolar term loops over all 125 triples, present and polar or not.
   const int dipole = yieldsOf(Globals::Dipole, 0, kBrine, 650);
   EXPECT_GE(dipole, 125);
-  EXPECT_EQ(yieldsOf(Globals::Dipole, 0, kGas, 650), dipole);
-  EXPECT_EQ(yieldsOf(Globals::Dipole, 1, kBrine, 650), dipole);
-  EXPECT_EQ(yieldsOf(Globals::Dipole, 3, kBrine, 650), dipole);
-  EXPECT_EQ(yieldsOf(Globals::Dipole, 2, kBrine, 650), dipole + 5);
-  EXPECT_EQ(yieldsOf(Globals::Dipole, 2, kBrine, -1), 0) << "invalid input is refused first";
-  // The innermost loop over five present components runs 3125 times.
+  struct Case { termcheck::TermFunction f; int mode; Composition x; double T; int yields; };
+  for (const Case& c : {Case{Globals::Repulsive, 0, kBrine, 700, 5}, Case{Globals::Repulsive, 7, kBrine, 700, 5},
+                        Case{Globals::Repulsive, 2, kBrine, 700, 10}, Case{Globals::Repulsive, 2, kBrine, -1, 5},
+                        Case{Globals::Dipole, 0, kGas, 650, dipole}, Case{Globals::Dipole, 1, kBrine, 650, dipole},
+                        Case{Globals::Dipole, 3, kBrine, 650, dipole}, Case{Globals::Dipole, 2, kBrine, 650, dipole + 5},
+                        Case{Globals::Dipole, 2, kBrine, -1, 0}})
+    EXPECT_EQ(yieldsOf(c.f, c.mode, c.x, c.T), c.yields) << (c.f == Globals::Dipole) << " " << c.mode << " " << c.T;
   EXPECT_GT(yieldsOf(Globals::Perturbation, 2, {0.6, 0.1, 0.1, 0.1, 0.1}, 820), 3125);
 }
 
