@@ -100,7 +100,6 @@ TEST(EquationOfState, IdealGasAtLargeVolume) {
     SCOPED_TRACE(s.name);
     const double V = 1e11, P = Globals::R * s.T / V;
     EXPECT_NEAR(Globals::Compressibility(s.x, s.T, V), 1, 1e-6);
-    EXPECT_NEAR(Globals::Pressure(s.x, s.T, V) / P, 1, 1e-6);
     const Result r = fugacities(s.x, s.T, P, V);
     for (int i = 0; i < 5; ++i) {
       if (s.x[i] <= 0) continue;
@@ -182,21 +181,15 @@ TEST(EquationOfState, ACalculationDuringAFugacitiesYieldDoesNotCorruptIt) {
   const eos::State& other = eos::kStates[1];
   const double P = Globals::Pressure(s.x, s.T, s.V);
   const Result expected = fugacities(s.x, s.T, P, s.V);
-  int rep = 0, dip = 0, per = 0;
-  {
+  const auto yieldsOf = [](auto call) {
     YieldCounter y;
-    Globals::Repulsive(2, s.x, s.T, s.V);
-    rep = y.count();
-    Globals::Dipole(2, s.x, s.T, s.V);
-    dip = y.count() - rep;
-    Globals::Perturbation(2, s.x, s.T, s.V);
-    per = y.count() - rep - dip;
-  }
-  {
-    YieldCounter y;
-    Globals::Fugacities(s.x, s.T, P, s.V);
-    EXPECT_EQ(y.count(), rep + dip + per + 5 + 5);
-  }
+    call();
+    return y.count();
+  };
+  const int rep = yieldsOf([&] { Globals::Repulsive(2, s.x, s.T, s.V); });
+  const int dip = yieldsOf([&] { Globals::Dipole(2, s.x, s.T, s.V); });
+  const int per = yieldsOf([&] { Globals::Perturbation(2, s.x, s.T, s.V); });
+  EXPECT_EQ(yieldsOf([&] { Globals::Fugacities(s.x, s.T, P, s.V); }), rep + dip + per + 5 + 5);
   for (int yield : {rep + 1, rep + dip + 1, rep + dip + per + 1, rep + dip + per + 5}) {
     SCOPED_TRACE(yield);
     int count = 0;

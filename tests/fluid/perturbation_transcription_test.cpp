@@ -20,11 +20,7 @@ double signedRoot(double p, double n) { return p >= 0 ? std::pow(p, 1.0 / n) : -
 // Mean co-volume of positions, cube roots summed in the given order.
 double meanCoVolume(const double* b, std::initializer_list<int> positions) {
   double s = 0;
-  bool first = true;
-  for (int p : positions) {
-    s = first ? std::pow(b[p], 1.0 / 3.0) : s + std::pow(b[p], 1.0 / 3.0);
-    first = false;
-  }
+  for (int p : positions) s += std::pow(b[p], 1.0 / 3.0);
   const double q = s / static_cast<double>(positions.size());
   return q * q * q;
 }

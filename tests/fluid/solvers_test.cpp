@@ -39,8 +39,9 @@ TEST(Solvers, SolvedVolumeAndTemperatureGiveBackThePressure) {
 }
 
 // Where the pressure is 0 at both start points (below the lowest volume, or
-// T <= 0) the search once crept to start + 0.2 and returned that; a start so
-// large that start + 0.1 equals it was returned unchanged.
+// T <= 0 when solving for the temperature) the search once crept to
+// start + 0.2 and returned that; a start so large that start + 0.1 equals it
+// was returned unchanged.
 TEST(Solvers, NoRootGivesZero) {
   const Composition water = pure(0);
   struct Case { const char* what; std::function<double()> solve; };
@@ -48,8 +49,6 @@ TEST(Solvers, NoRootGivesZero) {
       {"Volume from below the lowest volume", [&] { return Globals::Volume(water, 673.15, 100, 5); }},
       {"Volume from just below Vlimit",
        [&] { return Globals::Volume(water, 673.15, 100, Globals::Vlimit(water) - 0.2); }},
-      {"Volume at T = 0", [&] { return Globals::Volume(water, 0, 100, 30); }},
-      {"Volume at T < 0", [&] { return Globals::Volume(water, -10, 100, 30); }},
       {"Volume from 1e20", [] { return Globals::Volume(pure(1), 473.15, 10, 1e20); }},
       {"Volume from NaN", [&] { return Globals::Volume(water, 673.15, 100, nan); }},
       {"Temperature from T < 0", [&] { return Globals::Temperature(water, 100, 30, -5); }},

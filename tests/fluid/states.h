@@ -25,18 +25,11 @@ inline double lowestVolume(const Globals::Composition& x) {
 // component, from 300 to 1300 K, volumes from just above the hard-sphere
 // limit to 1e5 cm3/mol.
 inline std::vector<State> stateSpread() {
+  // All five, pure components, brines, H2O–CO2, no dipole at all, a trace salt.
   const Globals::Composition compositions[] = {
-      {0.4, 0.2, 0.15, 0.15, 0.1},  // all five
-      {1, 0, 0, 0, 0},              // pure components
-      {0, 1, 0, 0, 0},
-      {0, 0, 1, 0, 0},
-      {0, 0, 0, 1, 0},
-      {0, 0, 0, 0, 1},
-      {0.9, 0, 0, 0.1, 0},          // brine
-      {0.8, 0, 0, 0.12, 0.08},
-      {0.7, 0.3, 0, 0, 0},          // H2O–CO2
-      {0, 0.5, 0.5, 0, 0},          // no dipole at all
-      {0.999999, 0, 0, 0.000001, 0},  // trace salt
+      {0.4, 0.2, 0.15, 0.15, 0.1}, {1, 0, 0, 0, 0},      {0, 1, 0, 0, 0},       {0, 0, 1, 0, 0},
+      {0, 0, 0, 1, 0},             {0, 0, 0, 0, 1},      {0.9, 0, 0, 0.1, 0},   {0.8, 0, 0, 0.12, 0.08},
+      {0.7, 0.3, 0, 0, 0},         {0, 0.5, 0.5, 0, 0},  {0.999999, 0, 0, 0.000001, 0},
   };
   const double temperatures[] = {300, 700, 1300};
   const double limitMultiples[] = {1.01, 1.1, 2, 10};
