@@ -5,47 +5,26 @@
 
 namespace {
 
-class RuntimeYield : public ::testing::Test {
- protected:
-  void TearDown() override { SetRuntimeYieldHook({}); }
-};
-
-TEST_F(RuntimeYield, HookRunsOnEveryYieldFromTheNextOneOn) {
+TEST(RuntimeYield, HookRunsOnEveryOrEveryNthYieldAndCanBeSwapped) {
   for (int i = 0; i < 10; ++i) RuntimeBackgroundTask();  // no hook: nothing
-  int count = 0;
-  SetRuntimeYieldHook([&] { ++count; });
-  for (int i = 0; i < 7; ++i) RuntimeBackgroundTask();
-  EXPECT_EQ(count, 7);
-}
-
-TEST_F(RuntimeYield, HookAskingForEveryNthYieldRunsOnTheFirstAndThenEveryNth) {
-  int count = 0;
-  SetRuntimeYieldHook([&] { ++count; }, 4);
+  int nth = 0, every = 0;
+  SetRuntimeYieldHook([&] { ++nth; }, 4);
   RuntimeBackgroundTask();
-  EXPECT_EQ(count, 1);
+  EXPECT_EQ(nth, 1) << "the first yield runs it";
   for (int i = 0; i < 8; ++i) RuntimeBackgroundTask();
-  EXPECT_EQ(count, 3);
-  // Replaced by an every-yield hook, which takes over at once.
-  int every = 0;
-  SetRuntimeYieldHook([&] { ++every; });
+  EXPECT_EQ(nth, 3);
+  const RuntimeYieldHook previous = SetRuntimeYieldHook([&] { ++every; });
   RuntimeBackgroundTask();
   RuntimeBackgroundTask();
-  EXPECT_EQ(every, 2);
-  EXPECT_EQ(count, 3);
-}
-
-TEST_F(RuntimeYield, SetReturnsTheHookInstalledBefore) {
-  int count = 0;
-  SetRuntimeYieldHook([&] { ++count; });
-  RuntimeYieldHook previous = SetRuntimeYieldHook({});
-  RuntimeBackgroundTask();
-  EXPECT_EQ(count, 0);
+  EXPECT_EQ(every, 2) << "an every-yield hook takes over at once";
+  EXPECT_EQ(nth, 3);
   SetRuntimeYieldHook(previous);
   RuntimeBackgroundTask();
-  EXPECT_EQ(count, 1);
+  EXPECT_EQ(nth, 4) << "the returned hook is the one installed before";
+  SetRuntimeYieldHook({});
 }
 
-TEST_F(RuntimeYield, HookMayReplaceItselfAndYieldInTurn) {
+TEST(RuntimeYield, HookMayReplaceItselfAndYieldInTurn) {
   int outer = 0, inner = 0;
   SetRuntimeYieldHook([&] {
     ++outer;
@@ -53,10 +32,10 @@ TEST_F(RuntimeYield, HookMayReplaceItselfAndYieldInTurn) {
     RuntimeBackgroundTask();  // runs the replacement
   });
   RuntimeBackgroundTask();
-  EXPECT_EQ(outer, 1);
-  EXPECT_EQ(inner, 1);
   RuntimeBackgroundTask();
+  EXPECT_EQ(outer, 1);
   EXPECT_EQ(inner, 2);
+  SetRuntimeYieldHook({});
 }
 
 }  // namespace

@@ -6,20 +6,11 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <sstream>
 
 namespace termcheck {
 namespace {
 
 double scaled(double value) { return std::max(1.0, std::abs(value)); }
-
-std::string describe(const Term& term, const Globals::Composition& x, double T, double V) {
-  std::ostringstream s;
-  s.precision(17);
-  s << term.name << " at x = {" << x[0] << ", " << x[1] << ", " << x[2] << ", " << x[3] << ", "
-    << x[4] << "}, T = " << T << " K, V = " << V << " cm3/mol";
-  return s.str();
-}
 
 // n·A/RT for amounts n_i in a fixed total volume.
 double totalReducedHelmholtz(const Term& term, const Globals::Composition& amounts, double T,
@@ -59,7 +50,8 @@ bool isUnwritten(double v) {
 
 void ExpectConsistent(const Term& term, const Globals::Composition& x, double T, double V,
                       double tolerance) {
-  SCOPED_TRACE(describe(term, x, T, V));
+  SCOPED_TRACE(testing::Message() << term.name << " at x = {" << x[0] << ", " << x[1] << ", " << x[2]
+                                  << ", " << x[3] << ", " << x[4] << "}, T = " << T << " K, V = " << V);
   const double RT = Globals::R * T;
 
   double xs = 0;
