@@ -6,6 +6,7 @@
 
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
+#include "calc/pvt/AdmissibleVolume.h"
 #include "calc/pvt/IsochoreExportFile.h"
 #include "calc/pvt/IsochoreTemperatures.h"
 #include "fluid/Globals.h"
@@ -132,7 +133,7 @@ void Isochore::calculate_Action() {
   const std::optional<pvt::IsochoreRange> range = CheckedRange(*this);
   if (!range) return;
   const double V = Globals::Vm_global;
-  if (!(V > Globals::Vlimit(Globals::fraction))) {
+  if (!pvt::HasPressure(Globals::fraction, V)) {
     Label("filename0").SetText(kVolumeTooSmall);
     return;
   }
@@ -155,7 +156,7 @@ void Isochore::Export_Action() {
   const std::optional<pvt::IsochoreRange> range = CheckedRange(*this);
   if (!range) return;
   const double Vm = Globals::Vm_global;
-  if (!(Vm > Globals::Vlimit(Globals::fraction))) {
+  if (!pvt::HasPressure(Globals::fraction, Vm)) {
     Label("filename0").SetText(kVolumeTooSmall);
     return;
   }

@@ -2,6 +2,7 @@
 
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
+#include "calc/pvt/AdmissibleVolume.h"
 #include "calc/pvt/Isochore.h"
 #include "fluid/Globals.h"
 
@@ -44,8 +45,8 @@ const QString kPutNumber = "Warning: put a number for temperature and molar volu
 const QString kRangeWarning =
     "Warning: temperature range is 573 to 1200 K, maximum pressure is 500 MPa";
 // The equation of state has no pressure at or below the lowest admissible
-// volume, the value the hint above the field shows.
-const QString kBelowMinimum = "Warning: molar volume must be above the minimum value";
+// volume, which lies at or a little above the minimum the hint shows.
+const QString kNoPressure = "Warning: molar volume too small, no pressure";
 
 }  // namespace
 
@@ -79,8 +80,8 @@ void PressureWindow::calculate_Action() {
     Label("warning").SetText(kPutNumber);
     return;
   }
-  if (!(Globals::Vm_global > Globals::Vlimit(Globals::fraction))) {
-    Label("warning").SetText(kBelowMinimum);
+  if (!pvt::HasPressure(Globals::fraction, Globals::Vm_global)) {
+    Label("warning").SetText(kNoPressure);
     return;
   }
   const double P = Globals::Pressure(Globals::fraction, T, Globals::Vm_global);

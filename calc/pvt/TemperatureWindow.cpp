@@ -93,10 +93,7 @@ fw::Handlers TemperatureWindow::Handlers() {
 
 FW_REGISTER_WINDOW(TemperatureWindow);
 
-void TemperatureWindow::EmptyResult() {
-  shownTemperature_.reset();
-  Label("Result").SetText("");
-}
+void TemperatureWindow::EmptyResult() { Label("Result").SetText(""); }
 
 // A new molar volume or pressure asks for a new choice of first approach.
 void TemperatureWindow::ResetFirstApproachAndResult() {
@@ -142,17 +139,17 @@ void TemperatureWindow::Choice1_Action() {
 void TemperatureWindow::Kelvin_Action() {
   if (!Radio("Kelvin").Value()) return;
   Label("StaticText8").SetText("Kelvin");
-  Label("Result").SetText(shownTemperature_ ? Str(*shownTemperature_) : QString());
+  Label("Result").SetText(lastResult_ ? Str(*lastResult_) : QString());
 }
 
 void TemperatureWindow::Celsius_Action() {
   if (!Radio("Celsius").Value()) return;
   Label("StaticText8").SetText("\u02DACelsius");
-  Label("Result").SetText(shownTemperature_ ? Str(*shownTemperature_ - 273.15) : QString());
+  Label("Result").SetText(lastResult_ ? Str(*lastResult_ - 273.15) : QString());
 }
 
 void TemperatureWindow::Clear_Action() {
-  shownTemperature_.reset();
+  lastResult_.reset();
   Radio("Choice0").SetValue(false);
   Radio("Choice1").SetValue(false);
   Radio("Celsius").SetValue(false);
@@ -189,10 +186,11 @@ void TemperatureWindow::calculate_Action() {
   const double T = Globals::Temperature(Globals::fraction, P, V, T0);
   Globals::TK_global = T;
   if (T > 0) {
-    shownTemperature_ = T;
+    lastResult_ = T;
     if (Radio("Celsius").Value()) Label("Result").SetText(Str(T - 273.15));
     if (Radio("Kelvin").Value()) Label("Result").SetText(Str(T));
   } else {
+    lastResult_.reset();
     Label("warning").SetText(kChangeFirstApproach);
     EmptyResult();
   }

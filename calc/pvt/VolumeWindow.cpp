@@ -71,9 +71,8 @@ const QString kPutNumber = "warning: put a number for temperature and pressure";
 const QString kChangeFirstApproach = "Change first approach";
 // The excess molar volume needs the molar volumes of the mixture and of
 // every pure component present; without one of them there is none.
-const QString kNoExcess = "no excess molar volume: ";
-const QString kMixtureFailed = "no molar volume of the mixture";
-const QString kPureFailed = "no molar volume of pure ";
+const QString kNoExcess = "no excess molar volume";
+const QString kPureFailed = ": no molar volume of pure ";
 const std::array<QString, 5> kComponentNames = {"H2O", "CO2", "CH4", "NaCl", "KCl"};
 
 // Modes of the modified Redlich-Kwong volume: of three real roots, the
@@ -197,7 +196,7 @@ void VolumeWindow::calculate_Action() {
 
   const double Vm = Globals::Volume(Globals::fraction, T, P, V0);
   if (!(Vm > 0)) {
-    Label("warning").SetText(kChangeFirstApproach + "\r" + kNoExcess + kMixtureFailed);
+    Label("warning").SetText(kChangeFirstApproach + "\r" + kNoExcess);
     Label("Result").SetText("");
     Label("DensityResult").SetText("");
     Label("ExcessVol").SetText("");

@@ -120,7 +120,7 @@ TEST_F(IsochoreExportTest, FailedCheckWritesNothingAndReportsNothing) {
 }
 
 TEST_F(IsochoreExportTest, VolumeWithoutPressureWritesNoFile) {
-  for (const double V : {0.0, 5.0}) {
+  for (const double V : {0.0, 5.0, 7.12}) {
     Globals::Vm_global = V;
     Export("100", "200", "50");
     EXPECT_EQ(Note(), "volume too small");

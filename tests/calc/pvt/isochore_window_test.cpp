@@ -141,7 +141,7 @@ TEST_F(IsochoreTest, PutNumberIsReadAsZeroOnTheNextPress) {
 }
 
 TEST_F(IsochoreTest, VolumeWithoutPressureIsRefusedWithAMessage) {
-  for (const double V : {0.0, 7.0, Globals::Vlimit(kPureWater)}) {
+  for (const double V : {0.0, 7.0, Globals::Vlimit(kPureWater), 7.12}) {
     SCOPED_TRACE(V);
     Globals::Vm_global = V;
     Isochore& w = Open();

@@ -8,6 +8,7 @@
 #include "calc/pvt/Isochore.h"
 #include "calc/pvt/PressureWindow.h"
 #include "calc/pvt/pvt_window_test.h"
+#include "fluid/lowest_volume.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ using pvt_test::Type;
 const QString kPutNumber = "Warning: put a number for temperature and molar volume";
 const QString kRangeWarning =
     "Warning: temperature range is 573 to 1200 K, maximum pressure is 500 MPa";
-const QString kBelowMinimum = "Warning: molar volume must be above the minimum value";
+const QString kNoPressure = "Warning: molar volume too small, no pressure";
 
 // Full precision, so that the typed volume is the double meant.
 QString Exact(double v) { return QString::number(v, 'g', 17); }
@@ -150,18 +151,22 @@ TEST_F(PressureWindowTest, RangeWarningAbove500MPa) {
   EXPECT_EQ(Text("warning1"), kRangeWarning);
 }
 
-TEST_F(PressureWindowTest, VolumeAtOrBelowTheMinimumIsRefusedNotShownAsZero) {
+// With water the hard-sphere term's lowest volume lies a little above the
+// minimum shown: between the two the equation has no pressure either.
+TEST_F(PressureWindowTest, VolumeWithoutPressureIsRefusedNotShownAsZero) {
   Activate(w);
-  const double Vlimit = Globals::Vlimit(kPureWater);
-  EXPECT_EQ(Text("StaticText5"), "*minimum value = " + Str(Vlimit) + " cc/mol");
-  for (const QString& volume : {QString("7"), Exact(Vlimit)}) {
+  const Globals::LowestVolumes lowest = Globals::LowestVolumesOf(kPureWater);
+  EXPECT_EQ(Text("StaticText5"), "*minimum value = " + Str(lowest.limit) + " cc/mol");
+  ASSERT_GT(lowest.repulsive, 7.12);
+  for (const QString& volume :
+       {QString("7"), Exact(lowest.limit), QString("7.12"), Exact(lowest.repulsive)}) {
     SCOPED_TRACE(volume.toStdString());
     Calculate(volume, "600");
-    EXPECT_EQ(Text("warning"), kBelowMinimum);
+    EXPECT_EQ(Text("warning"), kNoPressure);
     EXPECT_EQ(Text("Result"), "");
     EXPECT_EQ(Text("warning1"), "");
   }
-  Calculate(Exact(std::nextafter(Vlimit, 100.0)), "600");
+  Calculate(Exact(std::nextafter(lowest.repulsive, 100.0)), "600");
   EXPECT_EQ(Text("warning"), "");
   EXPECT_NE(Text("Result"), "");
 }

@@ -141,18 +141,29 @@ TEST_F(TemperatureWindowTest, FailedSearchZeroesTheSharedTemperatureAndShowsNoth
   EXPECT_EQ(Shown("Result"), "");
 }
 
-TEST_F(TemperatureWindowTest, UnitRadiosShowThisWindowsOwnResult) {
+// Edits empty the shown result; the radios show the last one again until a
+// calculation replaces it or Clear drops it.
+TEST_F(TemperatureWindowTest, UnitRadiosShowThisWindowsOwnLastResult) {
   Enter("20", "100");
   Click(w.Radio("Choice0"));
   Calculate();
   const double T = Globals::TK_global;
   ASSERT_GT(T, 0);
   Globals::TK_global = 1000;  // another window's temperature
+  Click(w.Radio("Choice1"));
+  Type(w.Field("dataEntryT"), "400");
+  Click(w.Radio("Choice0"));
+  Type(w.Field("dataEntryV"), "25");
+  Type(w.Field("dataEntryP"), "90");
+  ASSERT_EQ(Shown("Result"), "");
   Click(w.Radio("Celsius"));
   EXPECT_EQ(Shown("Result"), Str(T - 273.15));
   Click(w.Radio("Kelvin"));
   EXPECT_EQ(Shown("Result"), Str(T));
   EXPECT_EQ(Shown("StaticText8"), "Kelvin");
+  Click(w.Button("Clear"));
+  Click(w.Radio("Celsius"));
+  EXPECT_EQ(Shown("Result"), "");
 }
 
 TEST_F(TemperatureWindowTest, UnitRadiosOfAFreshWindowIgnoreAnotherWindowsTemperature) {

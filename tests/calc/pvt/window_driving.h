@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
@@ -49,6 +50,14 @@ inline void Activate(fw::Window& w) {
 inline void ProcessDeferredDeletes() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QCoreApplication::processEvents();
+}
+
+// Whether the label's text, wrapped as the label wraps it, fits its size.
+inline bool FitsItsLabel(const fw::StaticText& label) {
+  const QLabel* l = label.Label();
+  const QRect room(0, 0, l->width(), l->height());
+  const QRect needed = l->fontMetrics().boundingRect(room, Qt::TextWordWrap, l->text());
+  return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
 // The rows i where the second column changes sign between row i and i + 1.
