@@ -3,6 +3,8 @@
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
 #include "calc/pvt/MathAnalT.h"
+#include "calc/pvt/MinimumVolumeHint.h"
+#include "calc/pvt/TemperatureUnit.h"
 #include "fluid/Globals.h"
 
 using fw::Str;
@@ -137,14 +139,12 @@ void TemperatureWindow::Choice1_Action() {
 // The unit radios show this window's own result in their unit, never a
 // temperature another window left in Globals::TK_global.
 void TemperatureWindow::Kelvin_Action() {
-  if (!Radio("Kelvin").Value()) return;
-  Label("StaticText8").SetText("Kelvin");
+  if (!pvt::NameUnitOf(*this, "Kelvin", "StaticText8")) return;
   Label("Result").SetText(lastResult_ ? Str(*lastResult_) : QString());
 }
 
 void TemperatureWindow::Celsius_Action() {
-  if (!Radio("Celsius").Value()) return;
-  Label("StaticText8").SetText("\u02DACelsius");
+  if (!pvt::NameUnitOf(*this, "Celsius", "StaticText8")) return;
   Label("Result").SetText(lastResult_ ? Str(*lastResult_ - 273.15) : QString());
 }
 
@@ -196,7 +196,4 @@ void TemperatureWindow::calculate_Action() {
   }
 }
 
-void TemperatureWindow::Event_Activate() {
-  Label("StaticText5").SetText("*minimum value = " + Str(Globals::Vlimit(Globals::fraction)) +
-                               " cc/mol");
-}
+void TemperatureWindow::Event_Activate() { Label("StaticText5").SetText(pvt::MinimumVolumeHint()); }
