@@ -1,259 +1,222 @@
-// The "Isochore" table driven through its controls.
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
+// The "Isochore" table, and what its table and export share: the checks of
+// the fields and of the molar volume, and one run at a time.
+#include <string>
 
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QPointer>
 #include <QTimer>
 
-#include "app/framework/ValStr.h"
 #include "app/framework/YieldHook.h"
 #include "calc/pvt/Isochore.h"
-#include "calc/pvt/PressureWindow.h"
-#include "calc/pvt/pvt_window_test.h"
+#include "calc/pvt/window_driving.h"
+#include "fluid/lowest_volume.h"
+
+using namespace driving;
 
 namespace {
 
-using fw::Str;
-using pvt_test::Activate;
-using pvt_test::Click;
-using pvt_test::Column;
-using pvt_test::kPureWater;
-using pvt_test::Type;
-
-class IsochoreTest : public pvt_test::PvtWindowTest {
+class IsochoreTest : public WindowTest {
  protected:
   void SetUp() override {
-    PvtWindowTest::SetUp();
+    WindowTest::SetUp();
     Globals::Vm_global = 30;
-  }
-  Isochore& Open() {
-    Isochore& w = Isochore::Instance();
     Activate(w);
-    return w;
   }
-  void Tabulate(Isochore& w, const QString& min, const QString& max, const QString& step) {
+  void Enter(const QString& min, const QString& max, const QString& step) {
     Type(w.Field("minimum"), min);
     Type(w.Field("maximum"), max);
     Type(w.Field("interval"), step);
+  }
+  void Tabulate(const QString& min, const QString& max, const QString& step) {
+    Enter(min, max, step);
     Click(w.Button("calculate"));
   }
-  // The pressures of the table, computed as the table accumulates its temperatures.
-  static QStringList Pressures(double minC, double maxC, double step, double V) {
-    QStringList p;
-    const double Tmax = maxC + 273.15;
-    for (double T = minC + 273.15 - step;;) {
-      T = T + step;
-      if (T > Tmax) break;
-      p << Str(Globals::Pressure(kPureWater, T, V));
-    }
-    return p;
+  QStringList Files() const { return QDir(documents.Path()).entryList(QDir::Files | QDir::Hidden); }
+  QByteArray Read(const QString& name) const {
+    QFile f(documents.Path() + "/" + name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
+
+  DocumentsFolder documents;
+  Isochore& w = Isochore::Instance();
+  fw::Listbox& list = w.List("ListBox1");
 };
 
-TEST_F(IsochoreTest, ActivationShowsTheHandedOnVolumeDensityAndHeadings) {
-  Isochore& w = Open();
-  EXPECT_EQ(w.Title(), "Isochore");
+TEST_F(IsochoreTest, ActivationShowsTheVolumeAndEmptiesTheTableButKeepsTheFields) {
   EXPECT_EQ(w.Label("ResultV").Text(), "30");
-  EXPECT_EQ(w.Label("ResultV1").Text(), Str(Globals::Density(kPureWater, 30)));
-  EXPECT_EQ(w.List("ListBox1").Heading(0), "Temperature (\u02DAC)");
-  EXPECT_EQ(w.List("ListBox1").Heading(1), "Pressure (MPa)");
+  EXPECT_EQ(w.Label("ResultV1").Text(), Str(Globals::Density(kWater, 30)));
+  Tabulate("100", "200", "50");
+  ASSERT_EQ(list.ListCount(), 3);
+  Globals::Vm_global = 0;
+  Activate(w);
+  EXPECT_EQ(list.ListCount(), 0);
+  EXPECT_EQ(list.Heading(0), "Temperature (\u02DAC)");
+  EXPECT_EQ(list.Heading(1), "Pressure (MPa)");
+  EXPECT_EQ(w.Label("ResultV").Text(), "0");
+  EXPECT_EQ(w.Label("ResultV1").Text(), "0");
+  EXPECT_EQ(w.Label("filename0").Text(), "");
+  EXPECT_EQ(w.Field("minimum").Text(), "100");
+  EXPECT_EQ(w.Field("maximum").Text(), "200");
+  EXPECT_EQ(w.Field("interval").Text(), "50");
 }
 
-struct TableCase {
-  const char* min;
-  const char* max;
-  const char* step;
-  QStringList temperatures;
-};
-
+// The temperature is accumulated by repeated addition; a row is made while
+// it is not above the maximum, so a last step a rounding error above gives none.
 TEST_F(IsochoreTest, RowsFollowTheAccumulatedTemperature) {
-  const TableCase cases[] = {
+  const struct {
+    const char* min;
+    const char* max;
+    const char* step;
+    QStringList temperatures;
+  } cases[] = {
       {"100", "200", "50", {"100", "150", "200"}},
       {"100", "120", "30", {"100"}},
-      // Ten rows: the eleventh step lands a rounding error above 1 ˚C.
       {"0", "1", "0.1", {"0", "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9"}},
+      {"-273.15", "0", "100", {"-273.15", "-173.15", "-73.15"}},  // from 0 K: pressure 0
   };
-  Isochore& w = Open();
-  for (const TableCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.min) + ".." + c.max + " by " + c.step);
-    Tabulate(w, c.min, c.max, c.step);
-    fw::Listbox& list = w.List("ListBox1");
+    Tabulate(c.min, c.max, c.step);
     EXPECT_EQ(Column(list, 0), c.temperatures);
-    EXPECT_EQ(Column(list, 1),
-              Pressures(fw::Val(c.min), fw::Val(c.max), fw::Val(c.step), 30));
+    QStringList pressures;
+    const double Tmax = Val(c.max) + 273.15;
+    for (double T = Val(c.min) + 273.15 - Val(c.step);;) {
+      T = T + Val(c.step);
+      if (T > Tmax) break;
+      pressures << Str(Globals::Pressure(kWater, T, 30));
+    }
+    EXPECT_EQ(Column(list, 1), pressures);
   }
-}
-
-TEST_F(IsochoreTest, TableFromAbsoluteZeroStartsWithPressureZero) {
-  Isochore& w = Open();
-  Tabulate(w, "-273.15", "0", "100");
-  fw::Listbox& list = w.List("ListBox1");
-  EXPECT_EQ(Column(list, 0), QStringList({"-273.15", "-173.15", "-73.15"}));
   EXPECT_EQ(list.Cell(0, 1), "0");
-  EXPECT_EQ(list.Cell(1, 1), Str(Globals::Pressure(kPureWater, 100, 30)));
 }
 
-struct CheckCase {
-  const char* min;
-  const char* max;
-  const char* step;
-  bool minPut, maxPut, stepPut;
-};
+TEST_F(IsochoreTest, VolumeIsReadWhenCalculatePressedNotAtActivation) {
+  Globals::Vm_global = 50;
+  Tabulate("500", "500.5", "1");
+  EXPECT_EQ(list.Cell(0, 1), Str(Globals::Pressure(kWater, 773.15, 50)));
+}
 
-TEST_F(IsochoreTest, EachFailingFieldShowsPutNumberAndNoRowIsMade) {
-  const CheckCase cases[] = {
+// Each failing field says "put number"; neither a table nor a file is made,
+// and nothing claims data are available.
+TEST_F(IsochoreTest, FailedChecksGiveNoTableAndNoFile) {
+  const struct {
+    const char* min;
+    const char* max;
+    const char* step;
+    bool minPut, maxPut, stepPut;
+  } cases[] = {
       {"100", "100", "10", false, true, false},
       {"-300", "100", "10", true, false, false},
       {"-300", "-400", "0", true, true, true},
       {"100", "200", "", false, false, true},
       {"100", "200", "-5", false, false, true},
+      {"100", "200", "0", false, false, true},
       {"", "", "10", false, true, false},  // an empty minimum is 0 ˚C; so is the maximum
       // Too small a step: over 100 000 rows, or one that never moves T.
       {"0", "1", "0.000001", false, false, true},
       {"1e300", "2e300", "1", false, false, true},
   };
-  Isochore& w = Open();
-  for (const CheckCase& c : cases) {
-    SCOPED_TRACE(std::string(c.min) + ".." + c.max + " by " + c.step);
-    Tabulate(w, "0", "10", "5");
-    ASSERT_EQ(w.List("ListBox1").ListCount(), 3);
-    Tabulate(w, c.min, c.max, c.step);
-    EXPECT_EQ(w.List("ListBox1").ListCount(), 0);
-    EXPECT_EQ(w.Field("minimum").Text(), c.minPut ? "put number" : c.min);
-    EXPECT_EQ(w.Field("maximum").Text(), c.maxPut ? "put number" : c.max);
-    EXPECT_EQ(w.Field("interval").Text(), c.stepPut ? "put number" : c.step);
-    EXPECT_EQ(w.Label("filename0").Text(), "");
-    EXPECT_EQ(w.Label("filename1").Text(), "");
+  for (const char* button : {"calculate", "Export"}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(button) + " " + c.min + ".." + c.max + " by " + c.step);
+      Tabulate("0", "10", "5");
+      ASSERT_EQ(list.ListCount(), 3);
+      Enter(c.min, c.max, c.step);
+      Click(w.Button(button));
+      EXPECT_EQ(list.ListCount(), button == std::string("Export") ? 3 : 0);
+      EXPECT_EQ(w.Field("minimum").Text(), c.minPut ? "put number" : c.min);
+      EXPECT_EQ(w.Field("maximum").Text(), c.maxPut ? "put number" : c.max);
+      EXPECT_EQ(w.Field("interval").Text(), c.stepPut ? "put number" : c.step);
+      EXPECT_EQ(w.Label("filename0").Text(), "");
+      EXPECT_EQ(w.Label("filename1").Text(), "");
+      EXPECT_TRUE(Files().isEmpty());
+    }
   }
-}
-
-TEST_F(IsochoreTest, PutNumberIsReadAsZeroOnTheNextPress) {
-  Isochore& w = Open();
-  Tabulate(w, "100", "200", "");
-  ASSERT_EQ(w.Field("interval").Text(), "put number");
+  // "put number" reads as 0 on the next press.
+  Tabulate("100", "200", "");
   Click(w.Button("calculate"));
   EXPECT_EQ(w.Field("interval").Text(), "put number");
-  EXPECT_EQ(w.List("ListBox1").ListCount(), 0);
+  EXPECT_EQ(list.ListCount(), 0);
 }
 
+// No pressure at or below the lowest admissible volume, which for water lies
+// a little above the minimum the Pressures window shows.
 TEST_F(IsochoreTest, VolumeWithoutPressureIsRefusedWithAMessage) {
-  for (const double V : {0.0, 7.0, Globals::Vlimit(kPureWater), 7.12}) {
-    SCOPED_TRACE(V);
-    Globals::Vm_global = V;
-    Isochore& w = Open();
-    Tabulate(w, "100", "200", "50");
-    EXPECT_EQ(w.List("ListBox1").ListCount(), 0);
-    EXPECT_EQ(w.Label("filename0").Text(), "volume too small");
-    EXPECT_EQ(w.Label("filename1").Text(), "");
+  const Globals::LowestVolumes lowest = Globals::LowestVolumesOf(kWater);
+  for (const double V : {0.0, 7.0, lowest.limit, 7.12, lowest.repulsive}) {
+    for (const char* button : {"calculate", "Export"}) {
+      SCOPED_TRACE(testing::Message() << button << " V = " << V);
+      Globals::Vm_global = V;
+      Enter("100", "200", "50");
+      Click(w.Button(button));
+      EXPECT_EQ(list.ListCount(), 0);
+      EXPECT_EQ(w.Label("filename0").Text(), "volume too small");
+      EXPECT_TRUE(FitsItsLabel(w.Label("filename0")));
+      EXPECT_EQ(w.Label("filename1").Text(), "");
+      EXPECT_TRUE(Files().isEmpty());
+    }
   }
 }
 
-TEST_F(IsochoreTest, ReactivationEmptiesTableAndFileNoteButKeepsTheFields) {
-  Isochore& w = Open();
-  Tabulate(w, "100", "200", "50");
-  ASSERT_EQ(w.List("ListBox1").ListCount(), 3);
-  Globals::Vm_global = 40;
-  Activate(w);
-  EXPECT_EQ(w.List("ListBox1").ListCount(), 0);
-  EXPECT_EQ(w.Label("ResultV").Text(), "40");
-  EXPECT_EQ(w.Field("minimum").Text(), "100");
-  EXPECT_EQ(w.Field("maximum").Text(), "200");
-  EXPECT_EQ(w.Field("interval").Text(), "50");
-  EXPECT_EQ(w.Label("filename0").Text(), "");
-}
-
-TEST_F(IsochoreTest, VolumeIsReadWhenCalculatePressedNotAtActivation) {
-  Isochore& w = Open();
-  Globals::Vm_global = 50;
-  Tabulate(w, "500", "500.5", "1");
-  EXPECT_EQ(w.List("ListBox1").Cell(0, 1), Str(Globals::Pressure(kPureWater, 773.15, 50)));
-}
-
-// A user's check by hand: water at unit density, 573.15 K, in both windows.
-TEST_F(IsochoreTest, IsochoreReproducesThePressuresWindowAt300Celsius) {
-  PressureWindow& p = PressureWindow::Instance();
-  Type(p.Field("dataEntry"), "18.01528");
-  Type(p.Field("dataEntry1"), "573.15");
-  Click(p.Button("calculate"));
-  EXPECT_EQ(p.Label("Density").Text(), "corresponding density = 1 g/cm3");
-  const QString pressure = p.Label("Result").Text();
-  ASSERT_NE(pressure, "");
-  Click(p.Button("PushButton1"));
-  Isochore& w = Open();
-  EXPECT_EQ(w.Label("ResultV1").Text(), "1");
-  Tabulate(w, "300", "301", "1");
-  EXPECT_EQ(w.List("ListBox1").Cell(0, 0), "300");
-  EXPECT_EQ(w.List("ListBox1").Cell(0, 1), pressure);
-}
-
-// Yields of a running table, turned into the user's actions.
-void OnYield(std::function<void(int)> action) {
-  auto count = std::make_shared<int>(0);
-  SetRuntimeYieldHook([count, action] { action(++*count); });
-}
-
-TEST_F(IsochoreTest, ClosingTheWindowStopsARunningTable) {
-  Isochore& w = Open();
-  int rowsWhenClosed = -1;
-  OnYield([&](int n) {
-    if (n == 40 && w.IsOpen()) {
-      rowsWhenClosed = w.List("ListBox1").ListCount();
-      w.Close();
+// Presses at the 20th yield of a run: neither a table nor an export starts.
+TEST_F(IsochoreTest, NoSecondTableOrExportStartsWhileOneRuns) {
+  for (const std::string running : {"calculate", "Export"}) {
+    SCOPED_TRACE(running);
+    Activate(w);
+    Enter("0", "50", "1");
+    int pressed = 0;
+    OnYield([&](int n) {
+      if (n != 20) return;
+      ++pressed;
+      Type(w.Field("interval"), "25");
+      Click(w.Button("calculate"));
+      Click(w.Button("Export"));
+    });
+    Click(w.Button(running));
+    SetRuntimeYieldHook({});
+    EXPECT_EQ(pressed, 1);
+    EXPECT_FALSE(w.Running());
+    if (running == "calculate") {
+      EXPECT_EQ(list.ListCount(), 51);
+      EXPECT_EQ(w.Label("filename0").Text(), "");
+      EXPECT_TRUE(Files().isEmpty());
+    } else {
+      EXPECT_EQ(list.ListCount(), 0);
+      EXPECT_EQ(w.Label("filename0").Text(), "data is available in:");
+      EXPECT_EQ(Read("30.txt").count('\n'), 15 + 51);
     }
-  });
-  Tabulate(w, "0", "1000", "1");
-  ASSERT_GE(rowsWhenClosed, 0);
-  EXPECT_LE(w.List("ListBox1").ListCount(), rowsWhenClosed + 1);
-  EXPECT_FALSE(w.Running());
-  SetRuntimeYieldHook({});
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_EQ(Isochore::OpenInstanceOf(), nullptr);
+  }
 }
 
-TEST_F(IsochoreTest, NoSecondTableOrExportStartsWhileATableRuns) {
-  pvt_test::DocumentsFolder documents;
-  Isochore& w = Open();
-  int pressed = 0;
-  OnYield([&](int n) {
-    if (n != 20) return;
-    ++pressed;
-    Type(w.Field("interval"), "100");
-    Click(w.Button("calculate"));
-    Click(w.Button("Export"));
-  });
-  Tabulate(w, "0", "50", "1");
-  EXPECT_EQ(pressed, 1);
-  EXPECT_EQ(w.List("ListBox1").ListCount(), 51);
-  EXPECT_EQ(w.Label("filename0").Text(), "");
-  EXPECT_FALSE(QFileInfo::exists(documents.Path() + "/30.txt"));
-}
-
-// The program's own yield, which lets Qt run pending events: a close queued
-// before the table starts arrives at its first yield.
-TEST_F(IsochoreTest, ClosingThroughTheEventLoopStopsTableAndExport) {
-  pvt_test::DocumentsFolder documents;
+// Through the program's own yield, which lets Qt run pending events: a close
+// queued before the run arrives at its first yield. An earlier export stays.
+TEST_F(IsochoreTest, ClosingTheWindowStopsTableAndExportCleanly) {
+  Tabulate("100", "200", "50");
+  Click(w.Button("Export"));
+  const QByteArray good = Read("30.txt");
+  ASSERT_EQ(good.count('\n'), 15 + 3);
   for (const char* button : {"calculate", "Export"}) {
     SCOPED_TRACE(button);
-    Isochore& w = Open();
-    QPointer<QObject> alive(&w);
-    Type(w.Field("minimum"), "0");
-    Type(w.Field("maximum"), "50000");
-    Type(w.Field("interval"), "1");
+    Isochore& iso = Isochore::Instance();
+    Activate(iso);
+    QPointer<QObject> alive(&iso);
+    Type(iso.Field("minimum"), "0");
+    Type(iso.Field("maximum"), "50000");
+    Type(iso.Field("interval"), "1");
     fw::InstallRuntimeYield(0);
-    QTimer::singleShot(0, &w, [&w] { w.Close(); });
-    Click(w.Button(button));
+    QTimer::singleShot(0, &iso, [&iso] { iso.Close(); });
+    Click(iso.Button(button));
     fw::RemoveRuntimeYield();
-    EXPECT_FALSE(w.IsOpen());
-    EXPECT_LE(w.List("ListBox1").ListCount(), 1);
-    EXPECT_EQ(w.Label("filename0").Text(), "");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(iso.IsOpen());
+    EXPECT_FALSE(iso.Running());
+    EXPECT_LE(iso.List("ListBox1").ListCount(), 1);
+    EXPECT_EQ(iso.Label("filename0").Text(), "");
+    ProcessDeferredDeletes();
     EXPECT_TRUE(alive.isNull());
   }
-  EXPECT_TRUE(QDir(documents.Path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+  EXPECT_EQ(Read("30.txt"), good);
+  EXPECT_EQ(Files(), QStringList({"30.txt"}));
 }
 
 }  // namespace

@@ -1,17 +1,11 @@
 // The "Temperatures" window driven through its controls.
-#include <QString>
-
 #include <string>
 
-#include "app/framework/ValStr.h"
-#include "app/procedures_window.h"
-#include "calc/pvt/MathAnalT.h"
 #include "calc/pvt/TemperatureWindow.h"
 #include "calc/pvt/VolumeWindow.h"
 #include "calc/pvt/window_driving.h"
 
 using namespace driving;
-using fw::Str;
 
 namespace {
 
@@ -34,58 +28,69 @@ class TemperatureWindowTest : public WindowTest {
   QString Shown(const char* label) { return w.Label(label).Text(); }
 };
 
-TEST_F(TemperatureWindowTest, IsBuiltHiddenAndShownOnlyByItsOpener) {
+// Built hidden; every activation shows the minimum volume of the fluid now
+// defined.
+TEST_F(TemperatureWindowTest, IsBuiltHiddenAndShowsTheMinimumOnActivation) {
   w.Close();
   ProcessDeferredDeletes();
   TemperatureWindow& fresh = TemperatureWindow::Instance();
   EXPECT_FALSE(fresh.Frame()->isVisible());
-  fresh.Show();
-  EXPECT_TRUE(fresh.Frame()->isVisible());
-  EXPECT_EQ(fresh.Title(), "Temperatures");
-  EXPECT_EQ(fresh.Width(), 470);
-  EXPECT_EQ(fresh.Height(), 494);
-  EXPECT_TRUE(fresh.Radio("Kelvin").Value());
-  EXPECT_EQ(fresh.Label("StaticText8").Text(), "Kelvin");
   // The single member of the control set "Pressure".
   EXPECT_EQ(fresh.ControlByNameIndex("Pressure", 1).Index(), 1);
   EXPECT_EQ(fresh.FindControl("Pressure", 0), nullptr);
+  Activate(fresh);
+  EXPECT_EQ(fresh.Label("StaticText5").Text(), "*minimum value = 7.11475 cc/mol");
+  Globals::fraction = kWaterCO2;
+  Activate(fresh);
+  EXPECT_EQ(fresh.Label("StaticText5").Text(),
+            "*minimum value = " + Str(Globals::Vlimit(kWaterCO2)) + " cc/mol");
 }
 
 // The automatic start is P·V/R, replaced by 300 K below 273.15 K and by
 // 1100 K above 1200 K. The shared temperature keeps every bit of the result,
 // and the iteration ends on different bits from different starts.
 TEST_F(TemperatureWindowTest, AutomaticStartIsTheIdealGasTemperatureWithItsTwoReplacements) {
-  struct Case {
+  const struct {
     const char* V;
     const char* P;
     double start;
     double bound;  // the start a clamp to the bound itself would give
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"20", "100", 300.0, 273.15},
       {"100", "50", 50.0 * 100.0 / 8.314472, 0},
       {"60", "200", 1100.0, 1200.0},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(std::string("V=") + c.V + " P=" + c.P);
     Enter(c.V, c.P);
     Click(w.Radio("Choice0"));
     Calculate();
-    const double V = fw::Val(c.V);
-    const double P = fw::Val(c.P);
-    const double expected = Globals::Temperature(kWater, P, V, c.start);
+    const double expected = Globals::Temperature(kWater, Val(c.P), Val(c.V), c.start);
     ASSERT_GT(expected, 0);
     EXPECT_EQ(Globals::TK_global, expected);
     if (c.bound > 0) {
-      EXPECT_NE(Globals::TK_global, Globals::Temperature(kWater, P, V, c.bound));
+      EXPECT_NE(Globals::TK_global, Globals::Temperature(kWater, Val(c.P), Val(c.V), c.bound));
     }
     EXPECT_EQ(Shown("Result"), Str(expected));
     EXPECT_EQ(Shown("warning"), "");
   }
 }
 
-TEST_F(TemperatureWindowTest, ManualStartIsTakenInKelvinWhateverTheUnit) {
+// A typed start is in kelvin whatever the unit shown, and counts only with
+// "manual" on.
+TEST_F(TemperatureWindowTest, ManualStartIsKelvinAndUsedOnlyWithItsRadioOn) {
   Enter("20", "100");
+  Type(w.Field("dataEntryT"), "500");
+  EXPECT_FALSE(w.Radio("Choice1").Value());
+  Calculate();  // from 0
+  const double fromZero = Globals::Temperature(kWater, 100, 20, 0.0);
+  EXPECT_EQ(Globals::TK_global, fromZero);
+  if (fromZero > 0) {
+    EXPECT_EQ(Shown("Result"), Str(fromZero));
+  } else {
+    EXPECT_EQ(Shown("warning"), "Change first approach");
+  }
+
   Click(w.Radio("Celsius"));
   Click(w.Radio("Choice1"));
   Type(w.Field("dataEntryT"), "500");
@@ -94,20 +99,6 @@ TEST_F(TemperatureWindowTest, ManualStartIsTakenInKelvinWhateverTheUnit) {
   ASSERT_GT(T, 0);
   EXPECT_EQ(Globals::TK_global, T);
   EXPECT_EQ(Shown("Result"), Str(T - 273.15));
-}
-
-TEST_F(TemperatureWindowTest, TypedStartIsIgnoredWhileManualIsOff) {
-  Enter("20", "100");
-  Type(w.Field("dataEntryT"), "500");
-  EXPECT_FALSE(w.Radio("Choice1").Value());
-  Calculate();  // from 0
-  const double T = Globals::Temperature(kWater, 100, 20, 0.0);
-  EXPECT_EQ(Globals::TK_global, T);
-  if (T > 0) {
-    EXPECT_EQ(Shown("Result"), Str(T));
-  } else {
-    EXPECT_EQ(Shown("warning"), "Change first approach");
-  }
 }
 
 TEST_F(TemperatureWindowTest, RefusesAMissingOrNonPositiveVolumeOrPressure) {
@@ -124,8 +115,12 @@ TEST_F(TemperatureWindowTest, RefusesAMissingOrNonPositiveVolumeOrPressure) {
   }
 }
 
+// The unit radios show no 0 K or "0" ˚C for a search that found nothing.
 TEST_F(TemperatureWindowTest, FailedSearchZeroesTheSharedTemperatureAndShowsNothing) {
   Enter("20", "100");
+  Click(w.Radio("Choice0"));
+  Calculate();
+  ASSERT_NE(Shown("Result"), "");
   Click(w.Radio("Choice1"));
   Type(w.Field("dataEntryT"), "-50");
   ASSERT_FALSE(Globals::Temperature(kWater, 100, 20, -50.0) > 0);
@@ -133,7 +128,6 @@ TEST_F(TemperatureWindowTest, FailedSearchZeroesTheSharedTemperatureAndShowsNoth
   EXPECT_EQ(Shown("warning"), "Change first approach");
   EXPECT_EQ(Shown("Result"), "");
   EXPECT_EQ(Globals::TK_global, 0.0);
-  // The unit radios show no 0 K or "0" ˚C for a search that found nothing.
   Click(w.Radio("Celsius"));
   EXPECT_EQ(Shown("Result"), "");
   EXPECT_EQ(Shown("StaticText8"), "\u02DACelsius");
@@ -142,8 +136,15 @@ TEST_F(TemperatureWindowTest, FailedSearchZeroesTheSharedTemperatureAndShowsNoth
 }
 
 // Edits empty the shown result; the radios show the last one again until a
-// calculation replaces it or Clear drops it.
+// calculation replaces it or Clear drops it, never another window's.
 TEST_F(TemperatureWindowTest, UnitRadiosShowThisWindowsOwnLastResult) {
+  Type(VolumeWindow::Instance().Field("dataEntryT"), "573.15");
+  ASSERT_EQ(Globals::TK_global, 573.15);
+  Click(w.Radio("Celsius"));
+  EXPECT_EQ(Shown("Result"), "");
+  Click(w.Radio("Kelvin"));
+  EXPECT_EQ(Shown("Result"), "");
+
   Enter("20", "100");
   Click(w.Radio("Choice0"));
   Calculate();
@@ -166,33 +167,14 @@ TEST_F(TemperatureWindowTest, UnitRadiosShowThisWindowsOwnLastResult) {
   EXPECT_EQ(Shown("Result"), "");
 }
 
-TEST_F(TemperatureWindowTest, UnitRadiosOfAFreshWindowIgnoreAnotherWindowsTemperature) {
-  VolumeWindow& v = VolumeWindow::Instance();
-  Type(v.Field("dataEntryT"), "573.15");
-  ASSERT_EQ(Globals::TK_global, 573.15);
-  Click(w.Radio("Celsius"));
-  EXPECT_EQ(Shown("Result"), "");
-  Click(w.Radio("Kelvin"));
-  EXPECT_EQ(Shown("Result"), "");
-}
-
-TEST_F(TemperatureWindowTest, CelsiusResultIsTheKelvinResultLess273_15) {
-  Click(w.Radio("Celsius"));
-  Enter("20", "100");
-  Click(w.Radio("Choice0"));
-  Calculate();
-  ASSERT_GT(Globals::TK_global, 0);
-  EXPECT_EQ(Shown("Result"), Str(Globals::TK_global - 273.15));
-}
-
-TEST_F(TemperatureWindowTest, VolumeEditWritesTheSharedVolumeAndTheDensity) {
+TEST_F(TemperatureWindowTest, VolumeAndPressureEditsWriteTheSharedScalars) {
   Type(w.Field("dataEntryV"), "20");
   EXPECT_EQ(Globals::Vm_global, 20.0);
   EXPECT_EQ(Shown("Density"),
             "corresponding density = " + Str(Globals::Density(kWater, 20.0)) + " g/cm3");
   for (const char* nonPositive : {"0", "-3"}) {
     Type(w.Field("dataEntryV"), nonPositive);
-    EXPECT_EQ(Globals::Vm_global, fw::Val(nonPositive));
+    EXPECT_EQ(Globals::Vm_global, Val(nonPositive));
     EXPECT_EQ(Shown("Density"), "corresponding density");
   }
   Type(w.Field("dataEntryP"), "150");
@@ -202,22 +184,33 @@ TEST_F(TemperatureWindowTest, VolumeEditWritesTheSharedVolumeAndTheDensity) {
 
 TEST_F(TemperatureWindowTest, VolumeOrPressureEditResetsTheFirstApproachAndResult) {
   for (const char* field : {"dataEntryV", "dataEntryP"}) {
+    SCOPED_TRACE(field);
     Enter("20", "100");
     Click(w.Radio("Choice1"));
     Type(w.Field("dataEntryT"), "500");
     Calculate();
     ASSERT_NE(Shown("Result"), "");
     Type(w.Field(field), "30");
-    EXPECT_FALSE(w.Radio("Choice0").Value()) << field;
-    EXPECT_FALSE(w.Radio("Choice1").Value()) << field;
-    EXPECT_EQ(w.Field("dataEntryT").Text(), "") << field;
-    EXPECT_EQ(Shown("Result"), "") << field;
-    EXPECT_EQ(Shown("warning"), "") << field;
+    EXPECT_FALSE(w.Radio("Choice0").Value());
+    EXPECT_FALSE(w.Radio("Choice1").Value());
+    EXPECT_EQ(w.Field("dataEntryT").Text(), "");
+    EXPECT_EQ(Shown("Result"), "");
+    EXPECT_EQ(Shown("warning"), "");
   }
 }
 
+// The first-approach radios lie in a group box inside the window that holds
+// the unit radios: two groups, each with at most one radio on.
 TEST_F(TemperatureWindowTest, ClearEmptiesTheWindowAndSelectsKelvin) {
+  Click(w.Radio("Choice0"));
   Click(w.Radio("Celsius"));
+  EXPECT_FALSE(w.Radio("Kelvin").Value());
+  EXPECT_TRUE(w.Radio("Choice0").Value());
+  Click(w.Radio("Celsius"));  // clicking the radio that is on leaves it on
+  EXPECT_TRUE(w.Radio("Celsius").Value());
+  Click(w.Radio("Choice1"));
+  EXPECT_FALSE(w.Radio("Choice0").Value());
+  EXPECT_TRUE(w.Radio("Celsius").Value());
   Enter("20", "100");
   Click(w.Radio("Choice0"));
   Calculate();
@@ -230,44 +223,6 @@ TEST_F(TemperatureWindowTest, ClearEmptiesTheWindowAndSelectsKelvin) {
     EXPECT_EQ(w.Field(field).Text(), "") << field;
   EXPECT_EQ(Shown("Result"), "");
   EXPECT_EQ(Shown("warning"), "");
-}
-
-TEST_F(TemperatureWindowTest, ActivationShowsTheMinimumVolumeOfTheCurrentFluid) {
-  Activate(w);
-  EXPECT_EQ(Shown("StaticText5"), "*minimum value = " + Str(Globals::Vlimit(kWater)) + " cc/mol");
-  Globals::fraction = kWaterCO2;
-  Activate(w);
-  EXPECT_EQ(Shown("StaticText5"),
-            "*minimum value = " + Str(Globals::Vlimit(kWaterCO2)) + " cc/mol");
-}
-
-// The first-approach radios lie in a group box inside the window that holds
-// the unit radios: two groups, each with at most one radio on.
-TEST_F(TemperatureWindowTest, UnitAndFirstApproachRadiosAreTwoGroups) {
-  Click(w.Radio("Choice0"));
-  Click(w.Radio("Celsius"));
-  EXPECT_FALSE(w.Radio("Kelvin").Value());
-  EXPECT_TRUE(w.Radio("Choice0").Value());
-  Click(w.Radio("Celsius"));  // clicking the radio that is on leaves it on
-  EXPECT_TRUE(w.Radio("Celsius").Value());
-  Click(w.Radio("Choice1"));
-  EXPECT_FALSE(w.Radio("Choice0").Value());
-  EXPECT_TRUE(w.Radio("Celsius").Value());
-}
-
-TEST_F(TemperatureWindowTest, AnalysisButtonOpensTheTemperatureAnalysis) {
-  Click(w.Button("Analysis"));
-  ASSERT_NE(MathAnalT::OpenInstanceOf(), nullptr);
-  EXPECT_TRUE(MathAnalT::OpenInstanceOf()->Frame()->isVisible());
-}
-
-TEST_F(WindowTest, ProceduresRadioTemperaturesShowsTheHiddenBuiltWindow) {
-  Start3Window& procedures = Start3Window::Instance();
-  Click(procedures.Radio("Temperatures"));
-  Click(procedures.Button("PushButton1"));
-  TemperatureWindow* opened = TemperatureWindow::OpenInstanceOf();
-  ASSERT_NE(opened, nullptr);
-  EXPECT_TRUE(opened->Frame()->isVisible());
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
-// Driving the Molar Volumes, Temperatures and analysis windows as a user
-// does: typing into fields, clicking buttons and radios, reading labels and
-// list cells by their control names. Each test starts with no window open and
+// Driving the PVT windows as a user does: typing into fields, clicking
+// buttons and radios, reading labels and list cells by their control names.
+// Each test starts with no window open and pure water as the fluid, and
 // restores the shared fluid state it changed.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
@@ -13,16 +14,24 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 #include "app/framework/Controls.h"
+#include "app/framework/ValStr.h"
 #include "app/framework/Window.h"
 #include "fluid/Globals.h"
 #include "fluid/RuntimeBackgroundTask.h"
 
 namespace driving {
+
+using fw::Str;
+using fw::Val;
 
 inline constexpr Globals::Composition kWater = {1, 0, 0, 0, 0};
 inline constexpr Globals::Composition kWaterCO2 = {0.9, 0.1, 0, 0, 0};
@@ -52,6 +61,15 @@ inline void ProcessDeferredDeletes() {
   QCoreApplication::processEvents();
 }
 
+// Full precision, so that the typed number is the double meant.
+inline QString Exact(double v) { return QString::number(v, 'g', 17); }
+
+// Runs action(n) at the n-th yield to the event loop of a running handler.
+inline void OnYield(std::function<void(int)> action) {
+  auto count = std::make_shared<int>(0);
+  SetRuntimeYieldHook([count, action] { action(++*count); });
+}
+
 // Whether the label's text, wrapped as the label wraps it, fits its size.
 inline bool FitsItsLabel(const fw::StaticText& label) {
   const QLabel* l = label.Label();
@@ -60,16 +78,38 @@ inline bool FitsItsLabel(const fw::StaticText& label) {
   return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
-// The rows i where the second column changes sign between row i and i + 1.
-inline std::vector<int> SignChanges(const fw::Listbox& list) {
-  std::vector<int> rows;
-  for (int i = 0; i + 1 < list.ListCount(); ++i) {
-    const double a = list.Cell(i, 1).toDouble();
-    const double b = list.Cell(i + 1, 1).toDouble();
-    if ((a < 0) != (b < 0)) rows.push_back(i);
-  }
-  return rows;
+inline QStringList Column(const fw::Listbox& list, int column) {
+  QStringList cells;
+  for (int row = 0; row < list.ListCount(); ++row) cells << list.Cell(row, column);
+  return cells;
 }
+
+// Whether a change of sign in the second column lies between rows whose
+// first column brackets `value`.
+inline bool SignChangeBrackets(const fw::Listbox& list, double value) {
+  for (int i = 0; i + 1 < list.ListCount(); ++i) {
+    const bool change = (list.Cell(i, 1).toDouble() < 0) != (list.Cell(i + 1, 1).toDouble() < 0);
+    if (change && Val(list.Cell(i, 0)) <= value && value <= Val(list.Cell(i + 1, 0))) return true;
+  }
+  return false;
+}
+
+// Points the user's documents folder at a folder of the test's own, through
+// the XDG user-dirs file that Qt reads on every request.
+class DocumentsFolder {
+ public:
+  DocumentsFolder();
+  ~DocumentsFolder();
+  QString Path() const { return root_.path() + "/Documents"; }
+  // Makes the documents folder impossible to create.
+  void MakeUnusable();
+
+ private:
+  void PointAt(const QString& documents);
+  QTemporaryDir root_;
+  QByteArray oldConfigHome_;
+  bool hadConfigHome_ = false;
+};
 
 class WindowTest : public ::testing::Test {
  protected:

@@ -1,9 +1,9 @@
-#include "calc/pvt/pvt_window_test.h"
-
 #include <QDir>
 #include <QFile>
 
-namespace pvt_test {
+#include "calc/pvt/window_driving.h"
+
+namespace driving {
 
 DocumentsFolder::DocumentsFolder() {
   hadConfigHome_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
@@ -36,4 +36,4 @@ void DocumentsFolder::PointAt(const QString& documents) {
   qputenv("XDG_CONFIG_HOME", config.toUtf8());
 }
 
-}  // namespace pvt_test
+}  // namespace driving
