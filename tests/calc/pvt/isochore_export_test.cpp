@@ -3,8 +3,6 @@
 
 #include <csignal>
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include "calc/pvt/Isochore.h"
@@ -14,45 +12,40 @@ using namespace driving;
 
 namespace {
 
-class IsochoreExportTest : public WindowTest {
+class IsochoreExportTest : public Driving<Isochore> {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
+    Driving::SetUp();
     Globals::Vm_global = 18.01528;
     Activate(w);
   }
   void Export(const QString& min, const QString& max, const QString& step) {
-    Type(w.Field("minimum"), min);
-    Type(w.Field("maximum"), max);
-    Type(w.Field("interval"), step);
-    Click(w.Button("Export"));
+    Put("minimum", min);
+    Put("maximum", max);
+    Put("interval", step);
+    Press("Export");
   }
-  QByteArray Written() const {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  }
-  QStringList Files() const { return QDir(documents.Path()).entryList(QDir::Files | QDir::Hidden); }
+  QByteArray Written() const { return documents.Read("18.01528.txt"); }
   void ExpectFailureShown() {
-    EXPECT_EQ(w.Label("filename0").Text(), "could not write:");
-    EXPECT_EQ(w.Label("filename1").Text(), "18.01528.txt");
+    EXPECT_EQ(Shown("filename0"), "could not write:");
+    EXPECT_EQ(Shown("filename1"), "18.01528.txt");
   }
 
   DocumentsFolder documents;
   const QString path = documents.Path() + "/18.01528.txt";
-  Isochore& w = Isochore::Instance();
 };
 
 // In the user's documents folder, lines ending in a line feed; the export
 // follows the fields, not the list.
 TEST_F(IsochoreExportTest, SmallTableGivesExactlyTheseBytes) {
-  Type(w.Field("minimum"), "0");
-  Type(w.Field("maximum"), "1");
-  Type(w.Field("interval"), "0.1");
-  Click(w.Button("calculate"));
+  Put("minimum", "0");
+  Put("maximum", "1");
+  Put("interval", "0.1");
+  Press("calculate");
   Export("100", "200", "50");
   EXPECT_EQ(w.List("ListBox1").ListCount(), 10);
-  EXPECT_EQ(w.Label("filename0").Text(), "data is available in:");
-  EXPECT_EQ(w.Label("filename1").Text(), "18.01528.txt");
+  EXPECT_EQ(Shown("filename0"), "data is available in:");
+  EXPECT_EQ(Shown("filename1"), "18.01528.txt");
   EXPECT_EQ(w.Label("filename1").Label()->toolTip(), path);
 
   QByteArray expected =
@@ -80,7 +73,7 @@ TEST_F(IsochoreExportTest, SmallTableGivesExactlyTheseBytes) {
     expected += QByteArray(celsius) + ", " + Str(P).toLatin1() + "\n";
   }
   EXPECT_EQ(Written(), expected);
-  EXPECT_EQ(Files(), QStringList({"18.01528.txt"}));
+  EXPECT_EQ(documents.Files(), QStringList({"18.01528.txt"}));
 
   Export("0", "1", "0.1");
   const QList<QByteArray> lines = Written().split('\n');
@@ -126,14 +119,14 @@ TEST_F(IsochoreExportTest, FailedWriteKeepsTheEarlierFileAndLeavesNoPartOne) {
   }
   ExpectFailureShown();
   EXPECT_EQ(Written(), good);
-  EXPECT_EQ(Files(), QStringList({"18.01528.txt"}));
+  EXPECT_EQ(documents.Files(), QStringList({"18.01528.txt"}));
 }
 
 TEST_F(IsochoreExportTest, NameTakenByAFolderShowsFailureAndLeavesNoPartFile) {
   ASSERT_TRUE(QDir().mkpath(path));
   Export("100", "200", "50");
   ExpectFailureShown();
-  EXPECT_TRUE(Files().isEmpty());
+  EXPECT_TRUE(documents.Files().isEmpty());
   EXPECT_TRUE(QFileInfo(path).isDir());
 }
 

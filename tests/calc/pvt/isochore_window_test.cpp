@@ -2,8 +2,6 @@
 // the fields and of the molar volume, and one run at a time.
 #include <string>
 
-#include <QDir>
-#include <QFile>
 #include <QPointer>
 #include <QTimer>
 
@@ -16,36 +14,30 @@ using namespace driving;
 
 namespace {
 
-class IsochoreTest : public WindowTest {
+class IsochoreTest : public Driving<Isochore> {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
+    Driving::SetUp();
     Globals::Vm_global = 30;
     Activate(w);
   }
   void Enter(const QString& min, const QString& max, const QString& step) {
-    Type(w.Field("minimum"), min);
-    Type(w.Field("maximum"), max);
-    Type(w.Field("interval"), step);
+    Put("minimum", min);
+    Put("maximum", max);
+    Put("interval", step);
   }
   void Tabulate(const QString& min, const QString& max, const QString& step) {
     Enter(min, max, step);
-    Click(w.Button("calculate"));
-  }
-  QStringList Files() const { return QDir(documents.Path()).entryList(QDir::Files | QDir::Hidden); }
-  QByteArray Read(const QString& name) const {
-    QFile f(documents.Path() + "/" + name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    Press("calculate");
   }
 
   DocumentsFolder documents;
-  Isochore& w = Isochore::Instance();
   fw::Listbox& list = w.List("ListBox1");
 };
 
 TEST_F(IsochoreTest, ActivationShowsTheVolumeAndEmptiesTheTableButKeepsTheFields) {
-  EXPECT_EQ(w.Label("ResultV").Text(), "30");
-  EXPECT_EQ(w.Label("ResultV1").Text(), Str(Globals::Density(kWater, 30)));
+  EXPECT_EQ(Shown("ResultV"), "30");
+  EXPECT_EQ(Shown("ResultV1"), Str(Globals::Density(kWater, 30)));
   Tabulate("100", "200", "50");
   ASSERT_EQ(list.ListCount(), 3);
   Globals::Vm_global = 0;
@@ -53,9 +45,9 @@ TEST_F(IsochoreTest, ActivationShowsTheVolumeAndEmptiesTheTableButKeepsTheFields
   EXPECT_EQ(list.ListCount(), 0);
   EXPECT_EQ(list.Heading(0), "Temperature (\u02DAC)");
   EXPECT_EQ(list.Heading(1), "Pressure (MPa)");
-  EXPECT_EQ(w.Label("ResultV").Text(), "0");
-  EXPECT_EQ(w.Label("ResultV1").Text(), "0");
-  EXPECT_EQ(w.Label("filename0").Text(), "");
+  EXPECT_EQ(Shown("ResultV"), "0");
+  EXPECT_EQ(Shown("ResultV1"), "0");
+  EXPECT_EQ(Shown("filename0"), "");
   EXPECT_EQ(w.Field("minimum").Text(), "100");
   EXPECT_EQ(w.Field("maximum").Text(), "200");
   EXPECT_EQ(w.Field("interval").Text(), "50");
@@ -100,42 +92,31 @@ TEST_F(IsochoreTest, VolumeIsReadWhenCalculatePressedNotAtActivation) {
 // Each failing field says "put number"; neither a table nor a file is made,
 // and nothing claims data are available.
 TEST_F(IsochoreTest, FailedChecksGiveNoTableAndNoFile) {
-  const struct {
-    const char* min;
-    const char* max;
-    const char* step;
-    bool minPut, maxPut, stepPut;
-  } cases[] = {
-      {"100", "100", "10", false, true, false},
-      {"-300", "100", "10", true, false, false},
-      {"-300", "-400", "0", true, true, true},
-      {"100", "200", "", false, false, true},
-      {"100", "200", "-5", false, false, true},
-      {"100", "200", "0", false, false, true},
-      {"", "", "10", false, true, false},  // an empty minimum is 0 ˚C; so is the maximum
-      // Too small a step: over 100 000 rows, or one that never moves T.
-      {"0", "1", "0.000001", false, false, true},
-      {"1e300", "2e300", "1", false, false, true},
+  // Which fields fail, as "min max step": an empty minimum is 0 ˚C, and so is
+  // the maximum; too small a step gives over 100 000 rows or never moves T.
+  const QStringList cases[] = {
+      {"100", "100", "10", "-x-"},   {"-300", "100", "10", "x--"}, {"-300", "-400", "0", "xxx"},
+      {"100", "200", "", "--x"},     {"100", "200", "-5", "--x"},  {"100", "200", "0", "--x"},
+      {"", "", "10", "-x-"},         {"0", "1", "0.000001", "--x"}, {"1e300", "2e300", "1", "--x"},
   };
-  for (const char* button : {"calculate", "Export"}) {
-    for (const auto& c : cases) {
-      SCOPED_TRACE(std::string(button) + " " + c.min + ".." + c.max + " by " + c.step);
+  for (const std::string button : {"calculate", "Export"}) {
+    for (const QStringList& c : cases) {
+      SCOPED_TRACE(button + " " + c.join(" ").toStdString());
       Tabulate("0", "10", "5");
       ASSERT_EQ(list.ListCount(), 3);
-      Enter(c.min, c.max, c.step);
-      Click(w.Button(button));
-      EXPECT_EQ(list.ListCount(), button == std::string("Export") ? 3 : 0);
-      EXPECT_EQ(w.Field("minimum").Text(), c.minPut ? "put number" : c.min);
-      EXPECT_EQ(w.Field("maximum").Text(), c.maxPut ? "put number" : c.max);
-      EXPECT_EQ(w.Field("interval").Text(), c.stepPut ? "put number" : c.step);
-      EXPECT_EQ(w.Label("filename0").Text(), "");
-      EXPECT_EQ(w.Label("filename1").Text(), "");
-      EXPECT_TRUE(Files().isEmpty());
+      Enter(c[0], c[1], c[2]);
+      Press(button.c_str());
+      EXPECT_EQ(list.ListCount(), button == "Export" ? 3 : 0);
+      const char* fields[] = {"minimum", "maximum", "interval"};
+      for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(w.Field(fields[i]).Text(), c[3][i] == 'x' ? "put number" : c[i]) << fields[i];
+      EXPECT_EQ(Shown("filename0") + Shown("filename1"), "");
+      EXPECT_TRUE(documents.Files().isEmpty());
     }
   }
   // "put number" reads as 0 on the next press.
   Tabulate("100", "200", "");
-  Click(w.Button("calculate"));
+  Press("calculate");
   EXPECT_EQ(w.Field("interval").Text(), "put number");
   EXPECT_EQ(list.ListCount(), 0);
 }
@@ -149,12 +130,12 @@ TEST_F(IsochoreTest, VolumeWithoutPressureIsRefusedWithAMessage) {
       SCOPED_TRACE(testing::Message() << button << " V = " << V);
       Globals::Vm_global = V;
       Enter("100", "200", "50");
-      Click(w.Button(button));
+      Press(button);
       EXPECT_EQ(list.ListCount(), 0);
-      EXPECT_EQ(w.Label("filename0").Text(), "volume too small");
+      EXPECT_EQ(Shown("filename0"), "volume too small");
       EXPECT_TRUE(FitsItsLabel(w.Label("filename0")));
-      EXPECT_EQ(w.Label("filename1").Text(), "");
-      EXPECT_TRUE(Files().isEmpty());
+      EXPECT_EQ(Shown("filename1"), "");
+      EXPECT_TRUE(documents.Files().isEmpty());
     }
   }
 }
@@ -170,8 +151,8 @@ TEST_F(IsochoreTest, NoSecondTableOrExportStartsWhileOneRuns) {
       if (n != 20) return;
       ++pressed;
       Type(w.Field("interval"), "25");
-      Click(w.Button("calculate"));
-      Click(w.Button("Export"));
+      Press("calculate");
+      Press("Export");
     });
     Click(w.Button(running));
     SetRuntimeYieldHook({});
@@ -179,12 +160,12 @@ TEST_F(IsochoreTest, NoSecondTableOrExportStartsWhileOneRuns) {
     EXPECT_FALSE(w.Running());
     if (running == "calculate") {
       EXPECT_EQ(list.ListCount(), 51);
-      EXPECT_EQ(w.Label("filename0").Text(), "");
-      EXPECT_TRUE(Files().isEmpty());
+      EXPECT_EQ(Shown("filename0"), "");
+      EXPECT_TRUE(documents.Files().isEmpty());
     } else {
       EXPECT_EQ(list.ListCount(), 0);
-      EXPECT_EQ(w.Label("filename0").Text(), "data is available in:");
-      EXPECT_EQ(Read("30.txt").count('\n'), 15 + 51);
+      EXPECT_EQ(Shown("filename0"), "data is available in:");
+      EXPECT_EQ(documents.Read("30.txt").count('\n'), 15 + 51);
     }
   }
 }
@@ -193,8 +174,8 @@ TEST_F(IsochoreTest, NoSecondTableOrExportStartsWhileOneRuns) {
 // queued before the run arrives at its first yield. An earlier export stays.
 TEST_F(IsochoreTest, ClosingTheWindowStopsTableAndExportCleanly) {
   Tabulate("100", "200", "50");
-  Click(w.Button("Export"));
-  const QByteArray good = Read("30.txt");
+  Press("Export");
+  const QByteArray good = documents.Read("30.txt");
   ASSERT_EQ(good.count('\n'), 15 + 3);
   for (const char* button : {"calculate", "Export"}) {
     SCOPED_TRACE(button);
@@ -215,8 +196,8 @@ TEST_F(IsochoreTest, ClosingTheWindowStopsTableAndExportCleanly) {
     ProcessDeferredDeletes();
     EXPECT_TRUE(alive.isNull());
   }
-  EXPECT_EQ(Read("30.txt"), good);
-  EXPECT_EQ(Files(), QStringList({"30.txt"}));
+  EXPECT_EQ(documents.Read("30.txt"), good);
+  EXPECT_EQ(documents.Files(), QStringList({"30.txt"}));
 }
 
 }  // namespace

@@ -16,34 +16,31 @@ const QString kRangeWarning =
     "Warning: temperature range is 573 to 1200 K, maximum pressure is 500 MPa";
 const QString kNoPressure = "Warning: molar volume too small, no pressure";
 
-class PressureWindowTest : public WindowTest {
+class PressureWindowTest : public Driving<PressureWindow> {
  protected:
-  PressureWindow& w = PressureWindow::Instance();
-
   void Calculate(const QString& volume, const QString& temperature, bool celsius = false) {
-    Click(w.Radio(celsius ? "Celsius" : "Kelvin"));
-    Type(w.Field("dataEntry"), volume);
-    Type(w.Field("dataEntry1"), temperature);
-    Click(w.Button("calculate"));
+    Choose(celsius ? "Celsius" : "Kelvin");
+    Put("dataEntry", volume);
+    Put("dataEntry1", temperature);
+    Press("calculate");
   }
-  QString Text(const char* label) { return w.Label(label).Text(); }
 };
 
 // A user's check by hand: water at unit density and 573.15 K, whose pressure
 // the Isochore window, opened from here, reproduces at 300 ˚C.
 TEST_F(PressureWindowTest, WaterAtUnitDensityAndItsIsochoreAt300Celsius) {
-  Type(w.Field("dataEntry"), "18.01528");
-  Type(w.Field("dataEntry1"), "573.15");
+  Put("dataEntry", "18.01528");
+  Put("dataEntry1", "573.15");
   QTest::keyClick(w.Field("dataEntry1").LineEdit(), Qt::Key_Return);
-  EXPECT_EQ(Text("Density"), "corresponding density = 1 g/cm3");
+  EXPECT_EQ(Shown("Density"), "corresponding density = 1 g/cm3");
   const double P = Globals::Pressure(kWater, 573.15, 18.01528);
   ASSERT_GT(P, 500);
-  EXPECT_EQ(Text("Result"), Str(P));
-  EXPECT_EQ(Text("warning"), "");
-  EXPECT_EQ(Text("warning1"), kRangeWarning);
+  EXPECT_EQ(Shown("Result"), Str(P));
+  EXPECT_EQ(Shown("warning"), "");
+  EXPECT_EQ(Shown("warning1"), kRangeWarning);
   EXPECT_EQ(Globals::Vm_global, 18.01528);
 
-  Click(w.Button("PushButton1"));
+  Press("PushButton1");
   Isochore* iso = Isochore::OpenInstanceOf();
   ASSERT_NE(iso, nullptr);
   Activate(*iso);
@@ -54,7 +51,7 @@ TEST_F(PressureWindowTest, WaterAtUnitDensityAndItsIsochoreAt300Celsius) {
   Type(iso->Field("interval"), "1");
   Click(iso->Button("calculate"));
   EXPECT_EQ(iso->List("ListBox1").Cell(0, 0), "300");
-  EXPECT_EQ(iso->List("ListBox1").Cell(0, 1), Text("Result"));
+  EXPECT_EQ(iso->List("ListBox1").Cell(0, 1), Shown("Result"));
 }
 
 // The typed volume is handed on before the check, also when it is refused.
@@ -73,8 +70,8 @@ TEST_F(PressureWindowTest, MissingOrNonPositiveInputsAreRefused) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.volume) + " / " + c.temperature + (c.celsius ? " ˚C" : " K"));
     Calculate(c.volume, c.temperature, c.celsius);
-    EXPECT_EQ(Text("warning"), kPutNumber);
-    EXPECT_EQ(Text("Result"), "");
+    EXPECT_EQ(Shown("warning"), kPutNumber);
+    EXPECT_EQ(Shown("Result"), "");
     EXPECT_EQ(Globals::Vm_global, Val(c.volume));
   }
 }
@@ -104,9 +101,9 @@ TEST_F(PressureWindowTest, RangeWarningOutsideTheTemperatureAndPressureLimits) {
     if (c.volume == "30") {
       ASSERT_LT(P, 0);
     }
-    EXPECT_EQ(Text("Result"), Str(P));
-    EXPECT_EQ(Text("warning"), "");
-    EXPECT_EQ(Text("warning1"), c.warned ? kRangeWarning : "");
+    EXPECT_EQ(Shown("Result"), Str(P));
+    EXPECT_EQ(Shown("warning"), "");
+    EXPECT_EQ(Shown("warning1"), c.warned ? kRangeWarning : "");
   }
 }
 
@@ -114,69 +111,68 @@ TEST_F(PressureWindowTest, RangeWarningOutsideTheTemperatureAndPressureLimits) {
 // minimum shown: between the two the equation has no pressure either.
 TEST_F(PressureWindowTest, VolumeWithoutPressureIsRefusedNotShownAsZero) {
   Activate(w);
-  EXPECT_EQ(Text("StaticText5"), "*minimum value = 7.11475 cc/mol");
+  EXPECT_EQ(Shown("StaticText5"), "*minimum value = 7.11475 cc/mol");
   const Globals::LowestVolumes lowest = Globals::LowestVolumesOf(kWater);
   ASSERT_GT(lowest.repulsive, 7.12);
   for (const QString& volume :
        {QString("7"), Exact(lowest.limit), QString("7.12"), Exact(lowest.repulsive)}) {
     SCOPED_TRACE(volume.toStdString());
     Calculate(volume, "600");
-    EXPECT_EQ(Text("warning"), kNoPressure);
+    EXPECT_EQ(Shown("warning"), kNoPressure);
     EXPECT_TRUE(FitsItsLabel(w.Label("warning")));
-    EXPECT_EQ(Text("Result"), "");
-    EXPECT_EQ(Text("warning1"), "");
+    EXPECT_EQ(Shown("Result"), "");
+    EXPECT_EQ(Shown("warning1"), "");
   }
   Calculate(Exact(std::nextafter(lowest.repulsive, 100.0)), "600");
-  EXPECT_EQ(Text("warning"), "");
-  EXPECT_NE(Text("Result"), "");
+  EXPECT_EQ(Shown("warning"), "");
+  EXPECT_NE(Shown("Result"), "");
 
   Globals::fraction = {0, 1, 0, 0, 0};
   Activate(w);
-  EXPECT_EQ(Text("StaticText5"), "*minimum value = 12.38 cc/mol");
+  EXPECT_EQ(Shown("StaticText5"), "*minimum value = 12.38 cc/mol");
 }
 
-TEST_F(PressureWindowTest, EditingEitherFieldClearsResultAndWarnings) {
-  Calculate("40", "500");
-  ASSERT_EQ(Text("warning1"), kRangeWarning);
-  QTest::keyClicks(w.Field("dataEntry1").LineEdit(), "1");
-  EXPECT_EQ(Text("Result"), "");
-  EXPECT_EQ(Text("warning1"), "");
-  Click(w.Button("calculate"));
-  ASSERT_NE(Text("Result"), "");
-  QTest::keyClicks(w.Field("dataEntry").LineEdit(), "0");
-  EXPECT_EQ(Text("Result"), "");
-  EXPECT_EQ(Text("Density"),
-            "corresponding density = " + Str(Globals::Density(kWater, 400)) + " g/cm3");
-}
-
-// The unit takes effect at the next calculation only.
-TEST_F(PressureWindowTest, UnitChangeAloneNeitherClearsNorRecomputes) {
+// A result stays until a field changes or the next calculation: the unit
+// takes effect only then.
+TEST_F(PressureWindowTest, EditsClearTheResultAndAUnitChangeAloneDoesNot) {
   Calculate("40", "", false);
-  ASSERT_EQ(Text("warning"), kPutNumber);
-  Click(w.Radio("Celsius"));
-  EXPECT_EQ(Text("StaticText3"), "\u02DACelsius");
-  Click(w.Button("calculate"));  // an empty field is no temperature in ˚C either
-  EXPECT_EQ(Text("warning"), kPutNumber);
-  Type(w.Field("dataEntry1"), "700");
-  Click(w.Button("calculate"));
-  const QString inCelsius = Text("Result");
+  ASSERT_EQ(Shown("warning"), kPutNumber);
+  Choose("Celsius");
+  EXPECT_EQ(Shown("StaticText3"), "\u02DACelsius");
+  Press("calculate");  // an empty field is no temperature in ˚C either
+  EXPECT_EQ(Shown("warning"), kPutNumber);
+  Put("dataEntry1", "700");
+  Press("calculate");
+  const QString inCelsius = Shown("Result");
   EXPECT_EQ(inCelsius, Str(Globals::Pressure(kWater, 700 + 273.15, 40)));
-  Click(w.Radio("Kelvin"));
-  EXPECT_EQ(Text("StaticText3"), "Kelvin");
-  EXPECT_EQ(Text("Result"), inCelsius);
-  Click(w.Button("calculate"));
-  EXPECT_EQ(Text("Result"), Str(Globals::Pressure(kWater, 700, 40)));
+  Choose("Kelvin");
+  EXPECT_EQ(Shown("StaticText3"), "Kelvin");
+  EXPECT_EQ(Shown("Result"), inCelsius);
+  Press("calculate");
+  EXPECT_EQ(Shown("Result"), Str(Globals::Pressure(kWater, 700, 40)));
+  Put("dataEntry1", "500");
+  Press("calculate");
+  ASSERT_EQ(Shown("warning1"), kRangeWarning);
+
+  QTest::keyClicks(w.Field("dataEntry1").LineEdit(), "1");
+  EXPECT_EQ(Shown("Result"), "");
+  EXPECT_EQ(Shown("warning1"), "");
+  Press("calculate");
+  QTest::keyClicks(w.Field("dataEntry").LineEdit(), "0");
+  EXPECT_EQ(Shown("Result"), "");
+  EXPECT_EQ(Shown("Density"),
+            "corresponding density = " + Str(Globals::Density(kWater, 400)) + " g/cm3");
 }
 
 TEST_F(PressureWindowTest, ClearEmptiesEverythingAndReturnsToKelvin) {
   Calculate("40", "300", /*celsius=*/true);
-  Click(w.Button("Clear"));
+  Press("Clear");
   for (const char* field : {"dataEntry", "dataEntry1"}) EXPECT_EQ(w.Field(field).Text(), "");
   for (const char* label : {"Density", "Result", "warning", "warning1"})
-    EXPECT_EQ(Text(label), "") << label;
-  EXPECT_TRUE(w.Radio("Kelvin").Value());
-  EXPECT_FALSE(w.Radio("Celsius").Value());
-  EXPECT_EQ(Text("StaticText3"), "Kelvin");
+    EXPECT_EQ(Shown(label), "") << label;
+  EXPECT_TRUE(On("Kelvin"));
+  EXPECT_FALSE(On("Celsius"));
+  EXPECT_EQ(Shown("StaticText3"), "Kelvin");
   EXPECT_EQ(Globals::Vm_global, 40);
 }
 

@@ -1,6 +1,7 @@
 // The "Molar Volumes" window driven through its controls.
 #include <cmath>
 #include <string>
+#include <tuple>
 
 #include "calc/pvt/PressureWindow.h"
 #include "calc/pvt/TemperatureWindow.h"
@@ -19,39 +20,53 @@ double AutomaticStart(const Globals::Composition& x, double T, double P) {
   return smallest > 0 ? smallest : Globals::Volume_Holloway(0, x, T, P);
 }
 
-class VolumeWindowTest : public WindowTest {
+class VolumeWindowTest : public Driving<VolumeWindow> {
  protected:
-  VolumeWindow& w = VolumeWindow::Instance();
-
   void Enter(const QString& T, const QString& P) {
-    Type(w.Field("dataEntryT"), T);
-    Type(w.Field("dataEntryP"), P);
+    Put("dataEntryT", T);
+    Put("dataEntryP", P);
   }
-  void Calculate() { Click(w.Button("calculate")); }
-  QString Shown(const char* label) { return w.Label(label).Text(); }
+  void Calculate() { Press("calculate"); }
 };
 
 // Switching the unit changes only its label; the next edit converts anew.
-TEST_F(VolumeWindowTest, EachEditWritesTheSharedScalarInKelvinAndMPa) {
-  Click(w.Radio("Celsius"));
+TEST_F(VolumeWindowTest, EditsWriteTheSharedScalarsInKelvinAndMPaAndClearZeroesThem) {
+  Choose("Celsius");
   Enter("25", "100");
   EXPECT_EQ(Globals::TK_global, 25.0 + 273.15);
   EXPECT_EQ(Globals::PMPa_global, 100.0);
   EXPECT_EQ(Shown("StaticText3"), "\u02DACelsius");
-  Type(w.Field("dataEntryT"), "");
+  Put("dataEntryT", "");
   EXPECT_EQ(Globals::TK_global, 273.15);
-  Click(w.Radio("Kelvin"));
+  Choose("Kelvin");
   EXPECT_EQ(Globals::TK_global, 273.15);
   EXPECT_EQ(Shown("StaticText3"), "Kelvin");
-  Type(w.Field("dataEntryT"), "573.15");
+  Put("dataEntryT", "573.15");
   EXPECT_EQ(Globals::TK_global, 573.15);
+
+  // Clear zeroes the shared scalars last and keeps the unit.
+  Choose("Celsius");
+  Enter("25", "100");
+  Choose("Choice0");
+  Calculate();
+  Globals::Vexcess = 1.5;
+  Press("Clear");
+  EXPECT_EQ(Globals::TK_global, 0.0);  // not the 273.15 of the emptied ˚C field
+  EXPECT_EQ(Globals::PMPa_global, 0.0);
+  EXPECT_EQ(Globals::Vexcess, 1.5);
+  EXPECT_TRUE(On("Celsius"));
+  EXPECT_EQ(Shown("StaticText3"), "\u02DACelsius");
+  EXPECT_FALSE(On("Choice0"));
+  for (const char* field : {"dataEntryP", "dataEntryT", "dataEntryV"})
+    EXPECT_EQ(w.Field(field).Text(), "") << field;
+  EXPECT_EQ(Shown("Result"), "");
 }
 
 // 0 ˚C is a temperature; water alone has an excess volume of exactly 0.
 TEST_F(VolumeWindowTest, ZeroCelsiusIsSolvedOnceConvertedAndPureWaterHasNoExcess) {
-  Click(w.Radio("Celsius"));
+  Choose("Celsius");
   Enter("0", "100");
-  Click(w.Radio("Choice0"));
+  Choose("Choice0");
   Globals::Vexcess = 1.5;
   Calculate();
   const double Vm = Globals::Volume(kWater, 273.15, 100, AutomaticStart(kWater, 273.15, 100));
@@ -61,24 +76,22 @@ TEST_F(VolumeWindowTest, ZeroCelsiusIsSolvedOnceConvertedAndPureWaterHasNoExcess
   EXPECT_EQ(Shown("warning"), "");
   EXPECT_EQ(Shown("ExcessVol"), "0");
   EXPECT_EQ(Globals::Vexcess, 0.0);
+  Choose("Kelvin");  // only the unit label changes
+  Put("dataEntryV", "");  // an unchanged text raises no edit
+  EXPECT_EQ(Shown("Result"), Str(Vm));
 }
 
 TEST_F(VolumeWindowTest, RefusesAMissingOrNonPositiveTemperatureOrPressure) {
-  const struct {
-    const char* unit;
-    const char* temperature;
-    const char* pressure;
-  } cases[] = {
-      {"Celsius", "", "100"},  // an empty field is not 0 ˚C
-      {"Celsius", "abc", "100"},   {"Celsius", "-273.15", "100"}, {"Celsius", "-300", "100"},
-      {"Kelvin", "", "100"},       {"Kelvin", "0", "100"},        {"Kelvin", "-5", "100"},
-      {"Kelvin", "573.15", ""},    {"Kelvin", "573.15", "0"},     {"Kelvin", "573.15", "x"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.unit) + " T='" + c.temperature + "' P='" + c.pressure + "'");
-    Click(w.Radio(c.unit));
-    Enter(c.temperature, c.pressure);
-    Click(w.Radio("Choice0"));
+  // An empty or non-numeric field is no 0 ˚C.
+  for (const auto& [unit, T, P] :
+       {std::tuple{"Celsius", "", "100"}, {"Celsius", "abc", "100"}, {"Celsius", "-273.15", "100"},
+        {"Celsius", "-300", "100"}, {"Kelvin", "", "100"}, {"Kelvin", "0", "100"},
+        {"Kelvin", "-5", "100"}, {"Kelvin", "573.15", ""}, {"Kelvin", "573.15", "0"},
+        {"Kelvin", "573.15", "x"}}) {
+    SCOPED_TRACE(std::string(unit) + " T='" + T + "' P='" + P + "'");
+    Choose(unit);
+    Enter(T, P);
+    Choose("Choice0");
     Globals::Vexcess = 1.5;
     Calculate();
     EXPECT_EQ(Shown("warning"), kPutNumber);
@@ -88,24 +101,10 @@ TEST_F(VolumeWindowTest, RefusesAMissingOrNonPositiveTemperatureOrPressure) {
   }
 }
 
-TEST_F(VolumeWindowTest, RefusedCalculationLeavesTheLastResultsShown) {
-  Enter("673.15", "100");
-  Click(w.Radio("Choice0"));
-  Calculate();
-  const QString result = Shown("Result");
-  ASSERT_NE(result, "");
-  Click(w.Radio("Celsius"));  // only the unit label changes
-  Type(w.Field("dataEntryV"), "");  // an unchanged text raises no edit
-  EXPECT_EQ(Shown("Result"), result);
-  w.Field("dataEntryT").LineEdit()->clear();
-  Calculate();
-  EXPECT_EQ(Shown("warning"), kPutNumber);
-}
-
 TEST_F(VolumeWindowTest, ExcessVolumeSubtractsThePureComponentVolumesInIndexOrder) {
   Globals::fraction = kWaterCO2;
   Enter("673.15", "100");
-  Click(w.Radio("Choice0"));
+  Choose("Choice0");
   Calculate();
   const double V0 = AutomaticStart(kWaterCO2, 673.15, 100);
   const double Vm = Globals::Volume(kWaterCO2, 673.15, 100, V0);
@@ -135,7 +134,7 @@ TEST_F(VolumeWindowTest, FailedSolveShowsNoExcessVolumeAndKeepsTheSharedOne) {
 
   Globals::fraction = kBrine;
   Enter("873.15", "50");
-  Click(w.Radio("Choice0"));
+  Choose("Choice0");
   Calculate();
   const double V0 = AutomaticStart(kBrine, 873.15, 50);
   const double Vm = Globals::Volume(kBrine, 873.15, 50, V0);
@@ -148,94 +147,65 @@ TEST_F(VolumeWindowTest, FailedSolveShowsNoExcessVolumeAndKeepsTheSharedOne) {
   EXPECT_EQ(Globals::Vexcess, 1.5);
 }
 
-// Typing a volume chooses nothing; choosing "automatic" empties it again.
+// Typing a volume chooses nothing; choosing "automatic" empties it again, and
+// so does an edit of pressure or temperature, which turns both radios off.
 TEST_F(VolumeWindowTest, ManualFirstApproachIsUsedOnlyWithItsRadioOn) {
   Enter("673.15", "100");
-  Type(w.Field("dataEntryV"), "25");
-  EXPECT_FALSE(w.Radio("Choice1").Value());
+  Put("dataEntryV", "25");
+  EXPECT_FALSE(On("Choice1"));
   Calculate();
   EXPECT_TRUE(Shown("warning").startsWith("Change first approach"));  // started from 0
-  Click(w.Radio("Choice1"));
+  Choose("Choice1");
   Calculate();
   EXPECT_EQ(Shown("Result"), Str(Globals::Volume(kWater, 673.15, 100, 25.0)));
-  Click(w.Radio("Choice0"));
+  Choose("Choice0");
   EXPECT_EQ(w.Field("dataEntryV").Text(), "");
   for (const char* empty : {"Result", "DensityResult", "ExcessVol"}) EXPECT_EQ(Shown(empty), "");
-}
 
-TEST_F(VolumeWindowTest, EditingPressureOrTemperatureResetsTheFirstApproach) {
+  // A new pressure or temperature asks for a new choice.
   for (const char* field : {"dataEntryP", "dataEntryT"}) {
     SCOPED_TRACE(field);
     Enter("673.15", "100");
-    Click(w.Radio("Choice1"));
-    Type(w.Field("dataEntryV"), "25");
+    Choose("Choice1");
+    Put("dataEntryV", "25");
     Calculate();
     ASSERT_NE(Shown("Result"), "");
-    Type(w.Field(field), "200");
-    EXPECT_FALSE(w.Radio("Choice0").Value());
-    EXPECT_FALSE(w.Radio("Choice1").Value());
-    EXPECT_EQ(w.Field("dataEntryV").Text(), "");
-    EXPECT_EQ(Shown("Result"), "");
-    EXPECT_EQ(Shown("warning"), "");
+    Put(field, "200");
+    EXPECT_FALSE(On("Choice0") || On("Choice1"));
+    EXPECT_EQ(w.Field("dataEntryV").Text() + Shown("Result") + Shown("warning"), "");
   }
-}
-
-TEST_F(VolumeWindowTest, ClearZeroesTheSharedScalarsLastAndKeepsTheUnit) {
-  Click(w.Radio("Celsius"));
-  Enter("25", "100");
-  Click(w.Radio("Choice0"));
-  Calculate();
-  Globals::Vexcess = 1.5;
-  Click(w.Button("Clear"));
-  EXPECT_EQ(Globals::TK_global, 0.0);  // not the 273.15 of the emptied ˚C field
-  EXPECT_EQ(Globals::PMPa_global, 0.0);
-  EXPECT_EQ(Globals::Vexcess, 1.5);
-  EXPECT_TRUE(w.Radio("Celsius").Value());
-  EXPECT_EQ(Shown("StaticText3"), "\u02DACelsius");
-  EXPECT_FALSE(w.Radio("Choice0").Value());
-  for (const char* field : {"dataEntryP", "dataEntryT", "dataEntryV"})
-    EXPECT_EQ(w.Field(field).Text(), "") << field;
-  EXPECT_EQ(Shown("Result"), "");
 }
 
 // A molar volume found here, typed back with the seven digits shown, gives
 // the typed pressure and temperature again.
 TEST_F(VolumeWindowTest, SolvedMolarVolumeGivesBackPressureAndTemperature) {
-  const struct {
-    Globals::Composition x;
-    const char* T;
-    const char* P;
-  } states[] = {
-      {kWater, "873.15", "50"},
-      {kWaterCO2, "673.15", "100"},
-      {kFiveComponents, "573.15", "200"},
-  };
-  for (const auto& s : states) {
-    SCOPED_TRACE(std::string("T=") + s.T + " P=" + s.P);
-    Globals::fraction = s.x;
-    Enter(s.T, s.P);
-    Click(w.Radio("Choice0"));
+  for (const auto& [x, T, P] : {std::tuple{kWater, "873.15", "50"},
+                               {kWaterCO2, "673.15", "100"}, {kFiveComponents, "573.15", "200"}}) {
+    SCOPED_TRACE(std::string("T=") + T + " P=" + P);
+    Globals::fraction = x;
+    Enter(T, P);
+    Choose("Choice0");
     Calculate();
     const QString volume = Shown("Result");
     ASSERT_NE(volume, "");
 
     PressureWindow& p = PressureWindow::Instance();
     Type(p.Field("dataEntry"), volume);
-    Type(p.Field("dataEntry1"), s.T);
+    Type(p.Field("dataEntry1"), T);
     Click(p.Button("calculate"));
-    EXPECT_NEAR(Val(p.Label("Result").Text()), Val(s.P), 1e-4 * Val(s.P));
+    EXPECT_NEAR(Val(p.Label("Result").Text()), Val(P), 1e-4 * Val(P));
     p.Close();
 
     TemperatureWindow& t = TemperatureWindow::Instance();
     t.Show();
     Type(t.Field("dataEntryV"), volume);
-    Type(t.Field("dataEntryP"), s.P);
+    Type(t.Field("dataEntryP"), P);
     // From the typed temperature rounded to a kelvin: the pressure equation
     // may have another root at lower temperature.
     Click(t.Radio("Choice1"));
-    Type(t.Field("dataEntryT"), QString::number(std::round(Val(s.T))));
+    Type(t.Field("dataEntryT"), QString::number(std::round(Val(T))));
     Click(t.Button("calculate"));
-    EXPECT_NEAR(Val(t.Label("Result").Text()), Val(s.T), 1e-4 * Val(s.T));
+    EXPECT_NEAR(Val(t.Label("Result").Text()), Val(T), 1e-4 * Val(T));
     t.Close();
   }
 }
@@ -243,7 +213,7 @@ TEST_F(VolumeWindowTest, SolvedMolarVolumeGivesBackPressureAndTemperature) {
 TEST_F(VolumeWindowTest, ClosingTheWindowWhileItSolvesEndsTheCalculationCleanly) {
   Globals::fraction = kFiveComponents;
   Enter("673.15", "100");
-  Click(w.Radio("Choice0"));
+  Choose("Choice0");
   int yields = 0;
   SetRuntimeYieldHook([&] {
     if (++yields == 1) w.Close();
