@@ -1,5 +1,8 @@
 // The two "Mathematical Analysis" windows driven through their controls:
 // MathAnal over molar volume, MathAnalT over temperature.
+#include <initializer_list>
+#include <utility>
+
 #include "calc/pvt/MathAnal.h"
 #include "calc/pvt/MathAnalT.h"
 #include "calc/pvt/TemperatureWindow.h"
@@ -123,39 +126,38 @@ TEST_F(AnalysisTest, TemperatureRowsFollowTheRunningSum) {
   EXPECT_EQ(list.Cell(1000, 1), Str(Globals::Pressure(kWater, T, 30) - 100));
 }
 
-// As the user goes: solved in the opening window, then tabulated from there.
-TEST_F(AnalysisTest, SignChangeBracketsTheMolarVolumeSolvedInMolarVolumes) {
-  Globals::fraction = kWaterCO2;
-  VolumeWindow& v = VolumeWindow::Instance();
-  Type(v.Field("dataEntryT"), "673.15");
-  Type(v.Field("dataEntryP"), "100");
-  Click(v.Radio("Choice0"));
-  Click(v.Button("calculate"));
-  const double Vm = Val(v.Label("Result").Text());
-  ASSERT_GT(Vm, 0);
-  Click(v.Button("Analysis1"));
-  MathAnal* w = MathAnal::OpenInstanceOf();
-  ASSERT_NE(w, nullptr);
-  EXPECT_TRUE(w->Frame()->isVisible());
-  Calculate(*w);
-  EXPECT_TRUE(SignChangeBrackets(w->List("ListBox1"), Vm)) << "Vm = " << Vm;
+// As the user goes: in the opening window the two entries typed, the
+// automatic first approach solved; then its analysis window opened and filled.
+template <class Opener, class AnalysisWindow>
+std::pair<double, AnalysisWindow*> SolveThenAnalyse(
+    std::initializer_list<std::pair<const char*, const char*>> entries, const char* button) {
+  Opener& o = Opener::Instance();
+  o.Show();
+  for (const auto& [field, text] : entries) Type(o.Field(field), text);
+  Click(o.Radio("Choice0"));
+  Click(o.Button("calculate"));
+  Click(o.Button(button));
+  AnalysisWindow* a = AnalysisWindow::OpenInstanceOf();
+  if (a) Click(a->Button("calculate"));
+  return {Val(o.Label("Result").Text()), a};
 }
 
-TEST_F(AnalysisTest, SignChangeBracketsTheTemperatureSolvedInTemperatures) {
-  TemperatureWindow& t = TemperatureWindow::Instance();
-  t.Show();
-  Type(t.Field("dataEntryV"), "100");
-  Type(t.Field("dataEntryP"), "50");
-  Click(t.Radio("Choice0"));
-  Click(t.Button("calculate"));
-  const double T = Val(t.Label("Result").Text());
+TEST_F(AnalysisTest, SignChangeBracketsTheValueSolvedInTheOpeningWindow) {
+  Globals::fraction = kWaterCO2;
+  const auto [Vm, volumes] = SolveThenAnalyse<VolumeWindow, MathAnal>(
+      {{"dataEntryT", "673.15"}, {"dataEntryP", "100"}}, "Analysis1");
+  ASSERT_GT(Vm, 0);
+  ASSERT_NE(volumes, nullptr);
+  EXPECT_TRUE(volumes->Frame()->isVisible());
+  EXPECT_TRUE(SignChangeBrackets(volumes->List("ListBox1"), Vm)) << "Vm = " << Vm;
+
+  Globals::fraction = kWater;
+  const auto [T, temperatures] = SolveThenAnalyse<TemperatureWindow, MathAnalT>(
+      {{"dataEntryV", "100"}, {"dataEntryP", "50"}}, "Analysis");
   ASSERT_GT(T, 0);
-  Click(t.Button("Analysis"));
-  MathAnalT* w = MathAnalT::OpenInstanceOf();
-  ASSERT_NE(w, nullptr);
-  EXPECT_TRUE(w->Frame()->isVisible());
-  Calculate(*w);
-  EXPECT_TRUE(SignChangeBrackets(w->List("ListBox1"), T)) << "T = " << T;
+  ASSERT_NE(temperatures, nullptr);
+  EXPECT_TRUE(temperatures->Frame()->isVisible());
+  EXPECT_TRUE(SignChangeBrackets(temperatures->List("ListBox1"), T)) << "T = " << T;
 }
 
 // Molar volume and pressure are read anew for every row.
