@@ -25,6 +25,13 @@ class TemperatureWindowTest : public Driving<TemperatureWindow> {
     Put("dataEntryP", P);
   }
   void Calculate() { Press("calculate"); }
+  // With the first approach `choice` and, for "manual", the typed start.
+  void Solve(const QString& V, const QString& P, const char* choice, const QString& start = {}) {
+    Enter(V, P);
+    Choose(choice);
+    if (!start.isEmpty()) Put("dataEntryT", start);
+    Calculate();
+  }
 };
 
 TEST_F(TemperatureWindowTest, EveryActivationShowsTheMinimumVolumeOfTheFluidNowDefined) {
@@ -45,9 +52,7 @@ TEST_F(TemperatureWindowTest, AutomaticStartIsTheIdealGasTemperatureWithItsTwoRe
                                            {100.0, 50.0, 50.0 * 100.0 / 8.314472, 0.0},
                                            {60.0, 200.0, 1100.0, 1200.0}}) {
     SCOPED_TRACE(testing::Message() << "V=" << V << " P=" << P);
-    Enter(Str(V), Str(P));
-    Choose("Choice0");
-    Calculate();
+    Solve(Str(V), Str(P), "Choice0");
     const double expected = Globals::Temperature(kWater, P, V, start);
     ASSERT_GT(expected, 0);
     EXPECT_EQ(Globals::TK_global, expected);
@@ -75,9 +80,7 @@ TEST_F(TemperatureWindowTest, ManualStartIsKelvinAndUsedOnlyWithItsRadioOn) {
   }
 
   Choose("Celsius");
-  Choose("Choice1");
-  Put("dataEntryT", "500");
-  Calculate();
+  Solve("20", "100", "Choice1", "500");
   const double T = Globals::Temperature(kWater, 100, 20, 500.0);
   ASSERT_GT(T, 0);
   EXPECT_EQ(Globals::TK_global, T);
@@ -89,9 +92,7 @@ TEST_F(TemperatureWindowTest, RefusesAMissingOrNonPositiveVolumeOrPressure) {
                             {"abc", "100"}}) {
     SCOPED_TRACE(std::string("V='") + V + "' P='" + P + "'");
     Globals::TK_global = 42;
-    Enter(V, P);
-    Choose("Choice0");
-    Calculate();
+    Solve(V, P, "Choice0");
     EXPECT_EQ(Shown("warning"), kPutNumber);
     EXPECT_EQ(Shown("Result"), "");
     EXPECT_EQ(Globals::TK_global, 42.0);
@@ -109,9 +110,7 @@ TEST_F(TemperatureWindowTest, UnitRadiosShowThisWindowsOwnLastResult) {
   Choose("Kelvin");
   EXPECT_EQ(Shown("Result"), "");
 
-  Enter("20", "100");
-  Choose("Choice0");
-  Calculate();
+  Solve("20", "100", "Choice0");
   const double T = Globals::TK_global;
   ASSERT_GT(T, 0);
   Globals::TK_global = 1000;  // another window's temperature
@@ -131,14 +130,10 @@ TEST_F(TemperatureWindowTest, UnitRadiosShowThisWindowsOwnLastResult) {
   EXPECT_EQ(Shown("Result"), "");
 
   // A search that found nothing leaves no 0 K or "0" ˚C to show.
-  Enter("20", "100");
-  Choose("Choice0");
-  Calculate();
+  Solve("20", "100", "Choice0");
   ASSERT_NE(Shown("Result"), "");
-  Choose("Choice1");
-  Put("dataEntryT", "-50");
   ASSERT_FALSE(Globals::Temperature(kWater, 100, 20, -50.0) > 0);
-  Calculate();
+  Solve("20", "100", "Choice1", "-50");
   EXPECT_EQ(Shown("warning"), "Change first approach");
   EXPECT_EQ(Shown("Result"), "");
   EXPECT_EQ(Globals::TK_global, 0.0);
@@ -159,14 +154,11 @@ TEST_F(TemperatureWindowTest, VolumeAndPressureEditsWriteTheSharedScalarsAndRese
   }
   for (const char* field : {"dataEntryV", "dataEntryP"}) {
     SCOPED_TRACE(field);
-    Enter("20", "100");
+    Solve("20", "100", "Choice1", "500");
     EXPECT_EQ(Globals::Vm_global, 20.0);
     EXPECT_EQ(Globals::PMPa_global, 100.0);
     EXPECT_EQ(Shown("Density"),
               "corresponding density = " + Str(Globals::Density(kWater, 20.0)) + " g/cm3");
-    Choose("Choice1");
-    Put("dataEntryT", "500");
-    Calculate();
     ASSERT_NE(Shown("Result"), "");
     Put(field, "30");
     EXPECT_EQ(field == std::string("dataEntryV") ? Globals::Vm_global : Globals::PMPa_global, 30);
@@ -187,9 +179,7 @@ TEST_F(TemperatureWindowTest, ClearEmptiesTheWindowAndSelectsKelvin) {
   Choose("Choice1");
   EXPECT_FALSE(On("Choice0"));
   EXPECT_TRUE(On("Celsius"));
-  Enter("20", "100");
-  Choose("Choice0");
-  Calculate();
+  Solve("20", "100", "Choice0");
   Press("Clear");
   EXPECT_TRUE(On("Kelvin"));
   EXPECT_FALSE(On("Celsius"));

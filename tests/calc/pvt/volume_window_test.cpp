@@ -27,6 +27,11 @@ class VolumeWindowTest : public Driving<VolumeWindow> {
     Put("dataEntryP", P);
   }
   void Calculate() { Press("calculate"); }
+  void Solve(const QString& T, const QString& P, const char* choice = "Choice0") {
+    Enter(T, P);
+    Choose(choice);
+    Calculate();
+  }
 };
 
 // Switching the unit changes only its label; the next edit converts anew.
@@ -46,9 +51,7 @@ TEST_F(VolumeWindowTest, EditsWriteTheSharedScalarsInKelvinAndMPaAndClearZeroesT
 
   // Clear zeroes the shared scalars last and keeps the unit.
   Choose("Celsius");
-  Enter("25", "100");
-  Choose("Choice0");
-  Calculate();
+  Solve("25", "100");
   Globals::Vexcess = 1.5;
   Press("Clear");
   EXPECT_EQ(Globals::TK_global, 0.0);  // not the 273.15 of the emptied ˚C field
@@ -103,9 +106,7 @@ TEST_F(VolumeWindowTest, RefusesAMissingOrNonPositiveTemperatureOrPressure) {
 
 TEST_F(VolumeWindowTest, ExcessVolumeSubtractsThePureComponentVolumesInIndexOrder) {
   Globals::fraction = kWaterCO2;
-  Enter("673.15", "100");
-  Choose("Choice0");
-  Calculate();
+  Solve("673.15", "100");
   const double V0 = AutomaticStart(kWaterCO2, 673.15, 100);
   const double Vm = Globals::Volume(kWaterCO2, 673.15, 100, V0);
   const double Vwater = Globals::Volume({1, 0, 0, 0, 0}, 673.15, 100, V0);
@@ -133,9 +134,7 @@ TEST_F(VolumeWindowTest, FailedSolveShowsNoExcessVolumeAndKeepsTheSharedOne) {
   EXPECT_EQ(Globals::Vexcess, 1.5);
 
   Globals::fraction = kBrine;
-  Enter("873.15", "50");
-  Choose("Choice0");
-  Calculate();
+  Solve("873.15", "50");
   const double V0 = AutomaticStart(kBrine, 873.15, 50);
   const double Vm = Globals::Volume(kBrine, 873.15, 50, V0);
   ASSERT_GT(Vm, 0);
@@ -183,9 +182,7 @@ TEST_F(VolumeWindowTest, SolvedMolarVolumeGivesBackPressureAndTemperature) {
                                {kWaterCO2, "673.15", "100"}, {kFiveComponents, "573.15", "200"}}) {
     SCOPED_TRACE(std::string("T=") + T + " P=" + P);
     Globals::fraction = x;
-    Enter(T, P);
-    Choose("Choice0");
-    Calculate();
+    Solve(T, P);
     const QString volume = Shown("Result");
     ASSERT_NE(volume, "");
 
