@@ -6,8 +6,10 @@
 
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
+#include "calc/pvt/AdmissibleVolume.h"
 #include "calc/pvt/IsochoreExportFile.h"
 #include "calc/pvt/IsochoreTemperatures.h"
+#include "calc/pvt/ResultList.h"
 #include "fluid/Globals.h"
 #include "fluid/RuntimeBackgroundTask.h"
 
@@ -104,6 +106,17 @@ std::optional<pvt::IsochoreRange> CheckedRange(Isochore& w) {
   return std::nullopt;
 }
 
+// The checked range, when the fields pass and the equation of state has a
+// pressure at the molar volume V; else the window says why.
+std::optional<pvt::IsochoreRange> CheckedRun(Isochore& w, double V) {
+  const std::optional<pvt::IsochoreRange> range = CheckedRange(w);
+  if (range && !pvt::HasPressure(Globals::fraction, V)) {
+    w.Label("filename0").SetText(kVolumeTooSmall);
+    return std::nullopt;
+  }
+  return range;
+}
+
 void SetFileLabels(Isochore& w, const QString& note, const QString& name, const QString& path) {
   w.Label("filename0").SetText(note);
   w.Label("filename1").SetText(name);
@@ -118,10 +131,7 @@ void Isochore::Event_Activate() {
       Globals::Vm_global > 0 ? Globals::Density(Globals::fraction, Globals::Vm_global) : 0;
   Label("ResultV1").SetText(Str(density));
   SetFileLabels(*this, "", "", "");
-  fw::Listbox& list = List("ListBox1");
-  list.DeleteAllRows();
-  list.SetHeading(0, "Temperature (\u02DAC)");
-  list.SetHeading(1, "Pressure (MPa)");
+  pvt::ResetResultList(*this, "Temperature (\u02DAC)", "Pressure (MPa)");
 }
 
 void Isochore::calculate_Action() {
@@ -129,22 +139,12 @@ void Isochore::calculate_Action() {
   RunningFlag running(running_);
   List("ListBox1").DeleteAllRows();
   SetFileLabels(*this, "", "", "");
-  const std::optional<pvt::IsochoreRange> range = CheckedRange(*this);
-  if (!range) return;
   const double V = Globals::Vm_global;
-  if (!(V > Globals::Vlimit(Globals::fraction))) {
-    Label("filename0").SetText(kVolumeTooSmall);
-    return;
-  }
+  const std::optional<pvt::IsochoreRange> range = CheckedRun(*this, V);
+  if (!range) return;
   pvt::ForEachIsochoreTemperature(*range, [&](double T) {
     const double P = Globals::Pressure(Globals::fraction, T, V);
-    // Looked up anew each pass: the user may have closed the window meanwhile.
-    fw::Listbox& list = List("ListBox1");
-    list.AddRow(" ");
-    list.SetCell(list.LastIndex(), 0, Str(T - 273.15));
-    list.SetCell(list.LastIndex(), 1, Str(P));
-    RuntimeBackgroundTask();
-    return IsOpen();
+    return pvt::AppendRowAndYield(*this, T - 273.15, P);
   });
 }
 
@@ -152,13 +152,9 @@ void Isochore::Export_Action() {
   if (running_) return;
   RunningFlag running(running_);
   SetFileLabels(*this, "", "", "");
-  const std::optional<pvt::IsochoreRange> range = CheckedRange(*this);
-  if (!range) return;
   const double Vm = Globals::Vm_global;
-  if (!(Vm > Globals::Vlimit(Globals::fraction))) {
-    Label("filename0").SetText(kVolumeTooSmall);
-    return;
-  }
+  const std::optional<pvt::IsochoreRange> range = CheckedRun(*this, Vm);
+  if (!range) return;
   const double density = Globals::Density(Globals::fraction, Vm);
   const QString name = pvt::IsochoreExportFileName(Vm);
   const QString folder = pvt::IsochoreExportFolder();

@@ -1,12 +1,9 @@
 #include "calc/pvt/MathAnal.h"
 
 #include "app/framework/Controls.h"
-#include "app/framework/ValStr.h"
 #include "calc/pvt/AnalysisCalculateButton.h"
+#include "calc/pvt/ResultList.h"
 #include "fluid/Globals.h"
-#include "fluid/RuntimeBackgroundTask.h"
-
-using fw::Str;
 
 namespace {
 
@@ -35,27 +32,17 @@ fw::Handlers MathAnal::Handlers() { return {FW_HANDLER(MathAnal, calculate, Acti
 
 FW_REGISTER_WINDOW(MathAnal);
 
-void MathAnal::Event_Activate() {
-  fw::Listbox& list = List("ListBox1");
-  list.DeleteAllRows();
-  list.SetHeading(0, "Molar Volume");
-  list.SetHeading(1, "Zero-function");
-}
+void MathAnal::Event_Activate() { pvt::ResetResultList(*this, "Molar Volume", "Zero-function"); }
 
 // Appends the rows below those already listed. Temperature and pressure are
 // read anew for every row: another window may change them while this one
 // yields.
 void MathAnal::calculate_Action() {
-  fw::Listbox& list = List("ListBox1");
   double V = Globals::Vlimit(Globals::fraction);
   for (int i = 0; i < kRows; ++i) {
     V = V * kVolumeStep;
     const double z =
         Globals::Pressure(Globals::fraction, Globals::TK_global, V) - Globals::PMPa_global;
-    list.AddRow(" ");
-    list.SetCell(list.LastIndex(), 0, Str(V));
-    list.SetCell(list.LastIndex(), 1, Str(z));
-    RuntimeBackgroundTask();
-    if (!IsOpen()) return;  // closed by the user meanwhile: the table is gone
+    if (!pvt::AppendRowAndYield(*this, V, z)) return;
   }
 }

@@ -1,12 +1,9 @@
 #include "calc/pvt/MathAnalT.h"
 
 #include "app/framework/Controls.h"
-#include "app/framework/ValStr.h"
 #include "calc/pvt/AnalysisCalculateButton.h"
+#include "calc/pvt/ResultList.h"
 #include "fluid/Globals.h"
-#include "fluid/RuntimeBackgroundTask.h"
-
-using fw::Str;
 
 namespace {
 
@@ -36,27 +33,17 @@ fw::Handlers MathAnalT::Handlers() { return {FW_HANDLER(MathAnalT, calculate, Ac
 
 FW_REGISTER_WINDOW(MathAnalT);
 
-void MathAnalT::Event_Activate() {
-  fw::Listbox& list = List("ListBox1");
-  list.DeleteAllRows();
-  list.SetHeading(0, "Temperature");
-  list.SetHeading(1, "Zero-function");
-}
+void MathAnalT::Event_Activate() { pvt::ResetResultList(*this, "Temperature", "Zero-function"); }
 
 // Appends the rows below those already listed; the temperature is a running
 // sum. Molar volume and pressure are read anew for every row: typing in the
 // "Temperatures" window while this one yields changes the rows after it.
 void MathAnalT::calculate_Action() {
-  fw::Listbox& list = List("ListBox1");
   double T = kFirstTemperature - kTemperatureStep;
   for (int i = 0; i < kRows; ++i) {
     T = T + kTemperatureStep;
     const double d =
         Globals::Pressure(Globals::fraction, T, Globals::Vm_global) - Globals::PMPa_global;
-    list.AddRow(" ");
-    list.SetCell(list.LastIndex(), 0, Str(T));
-    list.SetCell(list.LastIndex(), 1, Str(d));
-    RuntimeBackgroundTask();
-    if (!IsOpen()) return;  // closed by the user meanwhile: the table is gone
+    if (!pvt::AppendRowAndYield(*this, T, d)) return;
   }
 }

@@ -2,7 +2,10 @@
 
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
+#include "calc/pvt/AdmissibleVolume.h"
 #include "calc/pvt/Isochore.h"
+#include "calc/pvt/MinimumVolumeHint.h"
+#include "calc/pvt/TemperatureUnit.h"
 #include "fluid/Globals.h"
 
 using fw::Str;
@@ -44,8 +47,8 @@ const QString kPutNumber = "Warning: put a number for temperature and molar volu
 const QString kRangeWarning =
     "Warning: temperature range is 573 to 1200 K, maximum pressure is 500 MPa";
 // The equation of state has no pressure at or below the lowest admissible
-// volume, the value the hint above the field shows.
-const QString kBelowMinimum = "Warning: molar volume must be above the minimum value";
+// volume, which lies at or a little above the minimum the hint shows.
+const QString kNoPressure = "Warning: molar volume too small, no pressure";
 
 }  // namespace
 
@@ -66,26 +69,21 @@ fw::Handlers PressureWindow::Handlers() {
 FW_REGISTER_WINDOW(PressureWindow);
 
 void PressureWindow::calculate_Action() {
-  const QString temperatureText = Field("dataEntry1").Text();
-  double T = 0;
-  if (Radio("Celsius").Value()) T = Val(temperatureText) + 273.15;
-  if (Radio("Kelvin").Value()) T = Val(temperatureText);
+  const std::optional<double> T = pvt::TypedKelvin(*this, Field("dataEntry1").Text());
   // Stored before the check: the Isochore window works with the volume typed
   // last, also a refused one.
   Globals::Vm_global = Val(Field("dataEntry").Text());
-  // An empty field in ˚C would otherwise pass as 0 ˚C.
-  const bool temperatureTyped = fw::ParseNumber(temperatureText).has_value();
-  if (!(Globals::Vm_global > 0) || !(T > 0) || !temperatureTyped) {
+  if (!(Globals::Vm_global > 0) || !T || !(*T > 0)) {
     Label("warning").SetText(kPutNumber);
     return;
   }
-  if (!(Globals::Vm_global > Globals::Vlimit(Globals::fraction))) {
-    Label("warning").SetText(kBelowMinimum);
+  if (!pvt::HasPressure(Globals::fraction, Globals::Vm_global)) {
+    Label("warning").SetText(kNoPressure);
     return;
   }
-  const double P = Globals::Pressure(Globals::fraction, T, Globals::Vm_global);
+  const double P = Globals::Pressure(Globals::fraction, *T, Globals::Vm_global);
   Label("Result").SetText(Str(P));
-  if (T < 573.15 || T > 1200.0 || P > 500.0)
+  if (*T < 573.15 || *T > 1200.0 || P > 500.0)
     Label("warning1").SetText(kRangeWarning);
   else
     Label("warning1").SetText("");
@@ -110,13 +108,9 @@ void PressureWindow::dataEntry1_TextChange() {
 }
 
 // The unit takes effect at the next calculation.
-void PressureWindow::Kelvin_Action() {
-  if (Radio("Kelvin").Value()) Label("StaticText3").SetText("Kelvin");
-}
+void PressureWindow::Kelvin_Action() { pvt::NameUnitOf(*this, "Kelvin", "StaticText3"); }
 
-void PressureWindow::Celsius_Action() {
-  if (Radio("Celsius").Value()) Label("StaticText3").SetText("\u02DACelsius");
-}
+void PressureWindow::Celsius_Action() { pvt::NameUnitOf(*this, "Celsius", "StaticText3"); }
 
 void PressureWindow::Clear_Action() {
   Field("dataEntry").SetText("");
@@ -131,7 +125,4 @@ void PressureWindow::Clear_Action() {
 
 void PressureWindow::PushButton1_Action() { Isochore::Instance().Show(); }
 
-void PressureWindow::Event_Activate() {
-  Label("StaticText5").SetText("*minimum value = " +
-                               Str(Globals::Vlimit(Globals::fraction)) + " cc/mol");
-}
+void PressureWindow::Event_Activate() { Label("StaticText5").SetText(pvt::MinimumVolumeHint()); }

@@ -3,6 +3,8 @@
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
 #include "calc/pvt/MathAnalT.h"
+#include "calc/pvt/MinimumVolumeHint.h"
+#include "calc/pvt/TemperatureUnit.h"
 #include "fluid/Globals.h"
 
 using fw::Str;
@@ -93,10 +95,7 @@ fw::Handlers TemperatureWindow::Handlers() {
 
 FW_REGISTER_WINDOW(TemperatureWindow);
 
-void TemperatureWindow::EmptyResult() {
-  shownTemperature_.reset();
-  Label("Result").SetText("");
-}
+void TemperatureWindow::EmptyResult() { Label("Result").SetText(""); }
 
 // A new molar volume or pressure asks for a new choice of first approach.
 void TemperatureWindow::ResetFirstApproachAndResult() {
@@ -140,19 +139,17 @@ void TemperatureWindow::Choice1_Action() {
 // The unit radios show this window's own result in their unit, never a
 // temperature another window left in Globals::TK_global.
 void TemperatureWindow::Kelvin_Action() {
-  if (!Radio("Kelvin").Value()) return;
-  Label("StaticText8").SetText("Kelvin");
-  Label("Result").SetText(shownTemperature_ ? Str(*shownTemperature_) : QString());
+  if (!pvt::NameUnitOf(*this, "Kelvin", "StaticText8")) return;
+  Label("Result").SetText(lastResult_ ? Str(*lastResult_) : QString());
 }
 
 void TemperatureWindow::Celsius_Action() {
-  if (!Radio("Celsius").Value()) return;
-  Label("StaticText8").SetText("\u02DACelsius");
-  Label("Result").SetText(shownTemperature_ ? Str(*shownTemperature_ - 273.15) : QString());
+  if (!pvt::NameUnitOf(*this, "Celsius", "StaticText8")) return;
+  Label("Result").SetText(lastResult_ ? Str(*lastResult_ - 273.15) : QString());
 }
 
 void TemperatureWindow::Clear_Action() {
-  shownTemperature_.reset();
+  lastResult_.reset();
   Radio("Choice0").SetValue(false);
   Radio("Choice1").SetValue(false);
   Radio("Celsius").SetValue(false);
@@ -189,16 +186,14 @@ void TemperatureWindow::calculate_Action() {
   const double T = Globals::Temperature(Globals::fraction, P, V, T0);
   Globals::TK_global = T;
   if (T > 0) {
-    shownTemperature_ = T;
+    lastResult_ = T;
     if (Radio("Celsius").Value()) Label("Result").SetText(Str(T - 273.15));
     if (Radio("Kelvin").Value()) Label("Result").SetText(Str(T));
   } else {
+    lastResult_.reset();
     Label("warning").SetText(kChangeFirstApproach);
     EmptyResult();
   }
 }
 
-void TemperatureWindow::Event_Activate() {
-  Label("StaticText5").SetText("*minimum value = " + Str(Globals::Vlimit(Globals::fraction)) +
-                               " cc/mol");
-}
+void TemperatureWindow::Event_Activate() { Label("StaticText5").SetText(pvt::MinimumVolumeHint()); }

@@ -31,7 +31,10 @@ class TemperatureWindow : public fw::WindowClass<TemperatureWindow> {
   void ResetFirstApproachAndResult();
   void EmptyResult();
 
-  // The temperature this window found and shows, in K; the unit radios show
-  // it in their unit. Nothing while no result stands.
-  std::optional<double> shownTemperature_;
+  // The temperature this window's last calculation found, in K, which the
+  // unit radios show in their unit. Only the next calculation (nothing when
+  // it fails) and Clear replace it: edits of the entries empty the shown
+  // result but not this, as the radios show the last temperature computed
+  // whatever the entries hold since.
+  std::optional<double> lastResult_;
 };

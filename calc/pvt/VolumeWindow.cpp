@@ -5,6 +5,7 @@
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
 #include "calc/pvt/MathAnal.h"
+#include "calc/pvt/TemperatureUnit.h"
 #include "fluid/Globals.h"
 #include "fluid/RuntimeBackgroundTask.h"
 
@@ -71,9 +72,8 @@ const QString kPutNumber = "warning: put a number for temperature and pressure";
 const QString kChangeFirstApproach = "Change first approach";
 // The excess molar volume needs the molar volumes of the mixture and of
 // every pure component present; without one of them there is none.
-const QString kNoExcess = "no excess molar volume: ";
-const QString kMixtureFailed = "no molar volume of the mixture";
-const QString kPureFailed = "no molar volume of pure ";
+const QString kNoExcess = "no excess molar volume";
+const QString kPureFailed = ": no molar volume of pure ";
 const std::array<QString, 5> kComponentNames = {"H2O", "CO2", "CH4", "NaCl", "KCl"};
 
 // Modes of the modified Redlich-Kwong volume: of three real roots, the
@@ -136,13 +136,9 @@ void VolumeWindow::dataEntryV_TextChange() {
   Label("warning").SetText("");
 }
 
-void VolumeWindow::Kelvin_Action() {
-  if (Radio("Kelvin").Value()) Label("StaticText3").SetText("Kelvin");
-}
+void VolumeWindow::Kelvin_Action() { pvt::NameUnitOf(*this, "Kelvin", "StaticText3"); }
 
-void VolumeWindow::Celsius_Action() {
-  if (Radio("Celsius").Value()) Label("StaticText3").SetText("\u02DACelsius");
-}
+void VolumeWindow::Celsius_Action() { pvt::NameUnitOf(*this, "Celsius", "StaticText3"); }
 
 void VolumeWindow::Choice0_Action() {
   if (!Radio("Choice0").Value()) return;
@@ -174,17 +170,13 @@ void VolumeWindow::Analysis1_Action() { MathAnal::Instance().Show(); }
 
 void VolumeWindow::calculate_Action() {
   // Read afresh from the fields, in kelvin after the conversion.
-  const QString temperatureText = Field("dataEntryT").Text();
-  double T = 0;
-  if (Radio("Celsius").Value()) T = Val(temperatureText) + 273.15;
-  if (Radio("Kelvin").Value()) T = Val(temperatureText);
+  const std::optional<double> typedT = pvt::TypedKelvin(*this, Field("dataEntryT").Text());
   const double P = Val(Field("dataEntryP").Text());
-  // An empty field in ˚C would otherwise pass as 0 ˚C.
-  const bool temperatureTyped = fw::ParseNumber(temperatureText).has_value();
-  if (!(P > 0) || !(T > 0) || !temperatureTyped) {
+  if (!(P > 0) || !typedT || !(*typedT > 0)) {
     Label("warning").SetText(kPutNumber);
     return;
   }
+  const double T = *typedT;
   Label("warning").SetText("");
 
   // First approach: with neither radio on, the search starts from 0.
@@ -197,7 +189,7 @@ void VolumeWindow::calculate_Action() {
 
   const double Vm = Globals::Volume(Globals::fraction, T, P, V0);
   if (!(Vm > 0)) {
-    Label("warning").SetText(kChangeFirstApproach + "\r" + kNoExcess + kMixtureFailed);
+    Label("warning").SetText(kChangeFirstApproach + "\r" + kNoExcess);
     Label("Result").SetText("");
     Label("DensityResult").SetText("");
     Label("ExcessVol").SetText("");

@@ -1,0 +1,23 @@
+// The temperature unit radios "Kelvin" and "Celsius" that the Pressures,
+// Molar Volumes and Temperatures windows share in name and meaning.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include <QString>
+
+#include "app/framework/Window.h"
+
+namespace pvt {
+
+// The temperature typed as `text`, in K, read in the unit whose radio is on
+// (0 with neither on). Nothing when the text holds no number: an empty field
+// in ˚C must not pass as 0 ˚C.
+std::optional<double> TypedKelvin(const fw::Window& w, const QString& text);
+
+// When the unit radio `radio` is on, `label` names its unit. Returns whether
+// it is on.
+bool NameUnitOf(const fw::Window& w, std::string_view radio, std::string_view label);
+
+}  // namespace pvt
