@@ -74,12 +74,29 @@ TEST_F(MenuBarTest, EditItemsActOnTheFocusedField) {
   window.show();
   QApplication::setActiveWindow(&window);
   field->setFocus();
+  ASSERT_EQ(QApplication::focusWidget(), field);
+  auto menu = [](const char* item) { MenuBarInstance()->Item(item)->trigger(); };
+
+  // Delete removes the selection and nothing else.
+  struct Case {
+    int start, length;  // the selection; length 0: the cursor alone at start
+    const char* left;
+  };
+  const Case cases[] = {{0, 0, "573.15"}, {3, 0, "573.15"}, {6, 0, "573.15"}, {3, 3, "573"}, {1, 2, "5.15"}};
+  for (const Case& c : cases) {
+    field->setText("573.15");
+    if (c.length == 0) field->setCursorPosition(c.start);
+    else field->setSelection(c.start, c.length);
+    menu("EditClear");
+    EXPECT_EQ(field->text(), c.left) << c.start << "+" << c.length;
+  }
+
   field->setText("573.15");
-  MenuBarInstance()->Item("EditSelectAll")->trigger();
+  menu("EditSelectAll");
   EXPECT_EQ(field->selectedText(), "573.15");
-  MenuBarInstance()->Item("EditClear")->trigger();
+  menu("EditClear");
   EXPECT_EQ(field->text(), "");
-  MenuBarInstance()->Item("EditUndo")->trigger();
+  menu("EditUndo");
   EXPECT_EQ(field->text(), "573.15");
 }
 
