@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
@@ -39,7 +40,9 @@ class ApplicationRoad : public ::testing::Test {
   }
 };
 
-TEST_F(ApplicationRoad, StartUpZeroesTheSharedStateAndShowsStartAloneWithItsMenusAndThreePictures) {
+// Start-up shows "Start" alone, with the menus and its three pictures; Return
+// opens "Fluid", and a composition summing to 100 per cent "Procedures".
+TEST_F(ApplicationRoad, StartUpThenReturnOnStartThenAFullCompositionLeadToProcedures) {
   Globals::fraction = {1, 2, 3, 4, 5};
   Globals::Mnumber = {1, 2, 3, 4, 5};
   const int reads = fw::PictureReads();
@@ -51,21 +54,15 @@ TEST_F(ApplicationRoad, StartUpZeroesTheSharedStateAndShowsStartAloneWithItsMenu
   EXPECT_EQ(Start().Title(), "Start");
   EXPECT_TRUE(Start().Frame()->isVisible());
   EXPECT_EQ(fw::LiveWindowCount(), 1);
-  QMenuBar* bar = Start().Frame()->menuBar();
-  ASSERT_EQ(bar->actions().size(), 2);
-  EXPECT_EQ(bar->actions()[0]->text(), "&File");
-  EXPECT_EQ(bar->actions()[1]->text(), "&Edit");
-}
+  const QList<QAction*> menus = {MenuBarInstance()->fileMenu()->menuAction(), MenuBarInstance()->editMenu()->menuAction()};
+  EXPECT_EQ(Start().Frame()->menuBar()->actions(), menus);
 
-TEST_F(ApplicationRoad, ReturnOnStartOpensFluidAndAFullCompositionOpensProcedures) {
-  StartApplication();
   QTest::keyClick(Start().Frame(), Qt::Key_Return);
   Start2Window* fluid = Start2Window::OpenInstanceOf();
   ASSERT_NE(fluid, nullptr);
   EXPECT_EQ(fluid->Title(), "Fluid");
   EXPECT_TRUE(fluid->Frame()->isVisible());
-  ASSERT_NE(fluid->Frame()->menuBar(), nullptr);
-  EXPECT_EQ(fluid->Frame()->menuBar()->actions(), Start().Frame()->menuBar()->actions()) << "the same menus";
+  EXPECT_EQ(fluid->Frame()->menuBar()->actions(), menus);
 
   QTest::keyClicks(fluid->Field("dataEntry1").LineEdit(), "80");
   QTest::keyClicks(fluid->Field("dataEntry2").LineEdit(), "20");
@@ -79,11 +76,17 @@ TEST_F(ApplicationRoad, ReturnOnStartOpensFluidAndAFullCompositionOpensProcedure
   EXPECT_TRUE(Start1Window::OpenInstanceOf()) << "the start window stays open behind";
 }
 
-TEST_F(ApplicationRoad, EachButtonOfTheStartWindowOpensOneInstanceOnly) {
+// Each button of "Start" opens one instance of its window, and each picture
+// is read once until shut-down.
+TEST_F(ApplicationRoad, StartButtonsOpenOneInstanceEachAndPicturesAreReadOnce) {
   StartApplication();
+  const int start = fw::PictureReads();
+  Press(Start(), "duzoror");
+  EXPECT_EQ(fw::PictureReads() - start, 2);
   Press(Start(), "continue1");
+  EXPECT_EQ(fw::PictureReads() - start, 2 + 5) << "each formula label is read once for its two canvases";
   QTest::keyClicks(Start2Window::OpenInstanceOf()->Field("dataEntry3").LineEdit(), "12");
-  for (const char* button : {"duzoror", "duzoror", "duan", "duan", "continue1"}) Press(Start(), button);
+  for (const char* button : {"duzoror", "duan", "duan", "continue1"}) Press(Start(), button);
   EXPECT_EQ(fw::LiveWindowCount(), 4);
   EXPECT_EQ(Start2Window::OpenInstanceOf()->Field("dataEntry3").Text(), "12") << "not built anew";
   ASSERT_NE(NoteDuzoror::OpenInstanceOf(), nullptr);
@@ -91,27 +94,18 @@ TEST_F(ApplicationRoad, EachButtonOfTheStartWindowOpensOneInstanceOnly) {
   EXPECT_EQ(NoteDuzoror::OpenInstanceOf()->Title(), "Note Duzoror");
   EXPECT_EQ(NoteDuan::OpenInstanceOf()->Title(), "Note Duan");
   EXPECT_TRUE(NoteDuan::OpenInstanceOf()->Frame()->isVisible());
-}
 
-TEST_F(ApplicationRoad, PicturesAreReadOnceUntilShutDown) {
-  StartApplication();
-  int before = fw::PictureReads();
-  Press(Start(), "duzoror");
-  EXPECT_EQ(fw::PictureReads() - before, 2);
-  Press(Start(), "continue1");
-  EXPECT_EQ(fw::PictureReads() - before, 2 + 5) << "each formula label is read once for its two canvases";
+  const int opened = fw::PictureReads();
   NoteDuzoror::OpenInstanceOf()->Close();
   Start2Window::OpenInstanceOf()->Close();
-  before = fw::PictureReads();
   Press(Start(), "duzoror");
   Press(Start(), "continue1");
-  EXPECT_EQ(fw::PictureReads(), before);
+  EXPECT_EQ(fw::PictureReads(), opened) << "reopened windows read no picture again";
   EXPECT_FALSE(NoteDuzoror::OpenInstanceOf()->Controls().empty());
-
   FinishApplication();
-  before = fw::PictureReads();
+  const int finished = fw::PictureReads();
   Logo10();
-  EXPECT_EQ(fw::PictureReads() - before, 1) << "shut-down releases the pictures";
+  EXPECT_EQ(fw::PictureReads() - finished, 1) << "shut-down releases the pictures";
 }
 
 // Quit from the File menu, or Ctrl+Q in a window other than Start.

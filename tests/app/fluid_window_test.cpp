@@ -90,6 +90,26 @@ class FluidWindowTest : public ::testing::Test {
     }
   }
 
+  // "continue" with the mole fractions preset: accepted, it stores the given
+  // ones and opens "Procedures"; refused, it changes nothing and shows the
+  // message until the next edit.
+  void ExpectContinue(bool accepted, const Composition& fraction) {
+    const Composition untouched = {9, 9, 9, 9, 9};
+    Globals::fraction = untouched;
+    PressButton("continue2");
+    EXPECT_EQ(Start3Window::OpenInstanceOf() != nullptr, accepted);
+    if (accepted) {
+      EXPECT_EQ(Shown("Sum"), "");
+      EXPECT_EQ(Globals::fraction, fraction);
+      EXPECT_NE(Start2Window::OpenInstanceOf(), nullptr) << "the Fluid window stays open";
+      return;
+    }
+    EXPECT_EQ(Shown("Sum"), "sum ≠ 100%, adjust fractions!");
+    EXPECT_EQ(Globals::fraction, untouched);
+    Type({{2, "0"}});
+    EXPECT_EQ(Shown("Sum"), "") << "an edit empties the message";
+  }
+
   Start2Window* window = nullptr;
 };
 
@@ -97,6 +117,7 @@ struct Conversion {
   const char* name;
   const char* unit;  // the radio on while typing
   std::vector<Keys> typing;
+  bool accepted;  // by "continue", storing the mole fractions as %/100
   Composition mass, amount, molality;
 };
 
@@ -111,6 +132,8 @@ const double g90 = (((90 * 18.01528 + 10 * 44.0098) + 0 * 16.04276) + 0 * 58.462
 const double w0 = ((90.0 * 100) * 18.01528) / g90, w1 = ((10.0 * 100) * 44.0098) / g90;
 const double g10 = (((10 * 18.01528 + 0 * 44.0098) + 0 * 16.04276) + 0 * 58.462468) + 0 * 74.57143;
 const double w10 = ((10.0 * 100) * 18.01528) / g10;
+const double g120 = (((120 * 18.01528 + -20 * 44.0098) + 0 * 16.04276) + 0 * 58.462468) + 0 * 74.57143;
+const double w120 = ((120.0 * 100) * 18.01528) / g120, w20 = ((-20.0 * 100) * 44.0098) / g120;
 // Molality: g of fluid per kg of water; mol per kg of water. "-3" and "-6"
 // still gave a positive mass, "-30" and "-60" do not.
 const double gNaCl = 1000 + 1 * 58.462468, gCO2 = 1000 + -3 * 44.0098, gCO2b = 1000 + -6 * 44.0098;
@@ -118,37 +141,40 @@ const double gMix = (((1000 + 0 * 44.0098) + 1.2 * 16.04276) + 0 * 58.462468) + 
 const double sMix = (((kWater + 0) + 1.2) + 0) + 2.7;
 
 const Conversion kConversions[] = {
-    {"mass % of water and salt", "Mass", {{0, "90"}, {3, "10"}}, {90, 0, 0, 10, 0},
+    {"mass % of water and salt", "Mass", {{0, "90"}, {3, "10"}}, true, {90, 0, 0, 10, 0},
      {((90 / 18.01528) * 100) / q90, 0, 0, ((10 / 58.462468) * 100) / q90, 0},
      {(90 * f90) / 18.01528, 0, 0, (10 * f90) / 58.462468, 0}},
-    {"mass % without water: no molalities", "Mass", {{1, "50"}}, {0, 50, 0, 0, 0}, {0, 100, 0, 0, 0}, {}},
-    {"negative water alone", "Mass", {{0, "-5"}}, {-5, 0, 0, 0, 0}, {}, {}},
+    {"mass % without water: no molalities", "Mass", {{1, "50"}}, false, {0, 50, 0, 0, 0}, {0, 100, 0, 0, 0}, {}},
+    {"negative water alone", "Mass", {{0, "-5"}}, false, {-5, 0, 0, 0, 0}, {}, {}},
     // "-10" at once: amounts and molalities keep the values of 10 % water.
-    {"water mass turned negative", "Mass", {{0, "10"}, {3, "9"}, {0, "-", true}}, {-10, 0, 0, 9, 0},
+    {"water mass turned negative", "Mass", {{0, "10"}, {3, "9"}, {0, "-", true}}, false, {-10, 0, 0, 9, 0},
      {((10 / 18.01528) * 100) / q10, 0, 0, ((9 / 58.462468) * 100) / q10, 0},
      {(10 * f10) / 18.01528, 0, 0, (9 * f10) / 58.462468, 0}},
-    {"as % of water and carbon dioxide", "Mole", {{0, "90"}, {1, "10"}}, {w0, w1, 0, 0, 0}, {90, 10, 0, 0, 0},
+    {"as % of water and carbon dioxide", "Mole", {{0, "90"}, {1, "10"}}, true, {w0, w1, 0, 0, 0}, {90, 10, 0, 0, 0},
      {(w0 * (1000 / w0)) / 18.01528, (w1 * (1000 / w0)) / 44.0098, 0, 0, 0}},
-    {"as % of carbon dioxide alone", "Mole", {{1, "10"}}, {0, 100, 0, 0, 0}, {0, 10, 0, 0, 0}, {}},
-    {"erased amount keeps the last mass %", "Mole", {{1, "10\b\b"}}, {0, 100, 0, 0, 0}, {}, {}},
-    {"as % with a negative mass: mass % kept", "Mole", {{0, "10"}, {1, "-5"}}, {w10, 0, 0, 0, 0},
+    {"as % of carbon dioxide alone", "Mole", {{1, "10"}}, false, {0, 100, 0, 0, 0}, {0, 10, 0, 0, 0}, {}},
+    {"erased amount keeps the last mass %", "Mole", {{1, "10\b\b"}}, false, {0, 100, 0, 0, 0}, {}, {}},
+    {"as % with a negative mass: mass % kept", "Mole", {{0, "10"}, {1, "-5"}}, false, {w10, 0, 0, 0, 0},
      {10, -5, 0, 0, 0}, {(w10 * (1000 / w10)) / 18.01528, 0, 0, 0, 0}},
-    {"molality: water is the preset whatever is typed", "Molality", {{0, "7"}}, {100, 0, 0, 0, 0},
+    {"negative as % summing to 100", "Mole", {{0, "120"}, {1, "-20"}}, true, {w120, w20, 0, 0, 0},
+     {120, -20, 0, 0, 0}, {(w120 * (1000 / w120)) / 18.01528, (w20 * (1000 / w120)) / 44.0098, 0, 0, 0}},
+    {"molality: water is the preset whatever is typed", "Molality", {{0, "7"}}, true, {100, 0, 0, 0, 0},
      {100, 0, 0, 0, 0}, {kWater, 0, 0, 0, 0}},
-    {"molality of sodium chloride", "Molality", {{3, "1"}},
+    {"molality of sodium chloride", "Molality", {{3, "1"}}, true,
      {(kWater * 1801.528) / gNaCl, 0, 0, (1 * 5846.2468) / gNaCl, 0},
      {(kWater * 100) / (kWater + 1), 0, 0, 100 / (kWater + 1), 0}, {kWater, 0, 0, 1, 0}},
-    {"negative molality", "Molality", {{1, "-30"}}, {(kWater * 1801.528) / gCO2, (-3 * 4400.98) / gCO2, 0, 0, 0},
+    {"negative molality", "Molality", {{1, "-30"}}, true,
+     {(kWater * 1801.528) / gCO2, (-3 * 4400.98) / gCO2, 0, 0, 0},
      {(kWater * 100) / (kWater + -30), (-30.0 * 100) / (kWater + -30), 0, 0, 0}, {kWater, -30, 0, 0, 0}},
-    {"molalities summing below zero: mass % and as % kept", "Molality", {{1, "-60"}},
+    {"molalities summing below zero: mass % and as % kept", "Molality", {{1, "-60"}}, false,
      {(kWater * 1801.528) / gCO2b, (-6 * 4400.98) / gCO2b, 0, 0, 0},
      {(kWater * 100) / (kWater + -6), (-6.0 * 100) / (kWater + -6), 0, 0, 0}, {kWater, -60, 0, 0, 0}},
-    {"molality of methane and potassium chloride", "Molality", {{2, "1.2"}, {4, "2.7"}},
+    {"molality of methane and potassium chloride", "Molality", {{2, "1.2"}, {4, "2.7"}}, true,
      {(kWater * (100.0 * 18.01528)) / gMix, 0, (1.2 * (100.0 * 16.04276)) / gMix, 0, (2.7 * (100.0 * 74.57143)) / gMix},
      {(kWater * 100) / sMix, 0, (1.2 * 100) / sMix, 0, (2.7 * 100) / sMix}, {kWater, 0, 1.2, 0, 2.7}},
 };
 
-TEST_F(FluidWindowTest, TypedEntriesFillTheArraysAndTheRecalculatedComposition) {
+TEST_F(FluidWindowTest, TypedEntriesFillTheArraysAndTheRecalculatedCompositionAndContinueJudgesThem) {
   for (const Conversion& c : kConversions) {
     SCOPED_TRACE(c.name);
     Reopen(c.unit);
@@ -157,50 +183,26 @@ TEST_F(FluidWindowTest, TypedEntriesFillTheArraysAndTheRecalculatedComposition) 
     if (std::string_view(c.unit) == "Molality") {
       EXPECT_EQ(Entry(0), Str(kWater));
     }
+    Composition fraction;
+    for (int i = 0; i < 5; ++i) fraction[i] = c.amount[i] / 100;
+    ExpectContinue(c.accepted, fraction);
   }
 }
 
-struct Acceptance {
-  const char* unit;
-  std::vector<Keys> typing;
-  bool accepted;
-  Composition fraction;  // when accepted
-};
-
-const Acceptance kAcceptances[] = {
-    {"Mass", {}, false, {}},
-    {"Mass", {{0, "50"}}, false, {}},  // its amounts would sum to 100
-    {"Mass", {{0, "90"}, {3, "10"}}, true,
-     {(((90 / 18.01528) * 100) / q90) / 100, 0, 0, (((10 / 58.462468) * 100) / q90) / 100, 0}},
-    {"Mass", {{0, "100.0000011"}}, false, {}},
-    {"Mole", {{0, "99.999999"}}, true, {99.999999 / 100, 0, 0, 0, 0}},
-    {"Mole", {{0, "100.000001"}}, true, {100.000001 / 100, 0, 0, 0, 0}},
-    {"Mole", {{0, "99.9999989"}}, false, {}},
-    {"Mole", {{0, "120"}, {1, "-20"}}, true, {1.2, -0.2, 0, 0, 0}},
-    {"Molality", {{1, "1"}}, true, {((kWater * 100) / (kWater + 1)) / 100, ((1.0 * 100) / (kWater + 1)) / 100, 0, 0, 0}},
-    {"Molality", {{1, "-60"}}, false, {}},  // the molalities sum below zero
-};
-
-TEST_F(FluidWindowTest, ContinueAcceptsTotalsWithinTheBoundsAndStoresTheMoleFractions) {
-  const Composition untouched = {9, 9, 9, 9, 9};
-  for (const Acceptance& c : kAcceptances) {
-    SCOPED_TRACE(::testing::Message() << c.unit << " " << (c.typing.empty() ? "" : c.typing.back().text));
-    Reopen(c.unit);
-    Globals::fraction = untouched;
-    Type(c.typing);
-    PressButton("continue2");
-    if (c.accepted) {
-      EXPECT_EQ(Shown("Sum"), "");
-      EXPECT_EQ(Globals::fraction, c.fraction);
-      EXPECT_NE(Start3Window::OpenInstanceOf(), nullptr);
-      EXPECT_NE(Start2Window::OpenInstanceOf(), nullptr) << "the Fluid window stays open";
-    } else {
-      EXPECT_EQ(Shown("Sum"), "sum ≠ 100%, adjust fractions!");
-      EXPECT_EQ(Globals::fraction, untouched);
-      EXPECT_EQ(Start3Window::OpenInstanceOf(), nullptr);
-      Type({{2, "0"}});
-      EXPECT_EQ(Shown("Sum"), "") << "an edit empties the message";
-    }
+// Totals at the bounds are accepted, totals just beyond them refused, judged
+// on the array of the unit.
+TEST_F(FluidWindowTest, ContinueAcceptsTotalsAtTheBoundsOnly) {
+  struct Bound {
+    const char *unit, *water;
+    bool accepted;
+  };
+  const Bound bounds[] = {{"Mole", "99.999999", true}, {"Mole", "100.000001", true},
+                          {"Mole", "99.9999989", false}, {"Mass", "100.0000011", false}};
+  for (const Bound& b : bounds) {
+    SCOPED_TRACE(b.water);
+    Reopen(b.unit);
+    Type({{0, b.water}});
+    ExpectContinue(b.accepted, {fw::Val(b.water) / 100, 0, 0, 0, 0});
   }
 }
 
@@ -240,10 +242,9 @@ TEST_F(FluidWindowTest, RebuiltWindowJudgesTheArraysTheLastWindowLeft) {
   Type({{0, "100"}});
   window->Close();
   fw::ReleaseAllWindows();
-  Start2Window& fresh = Start2Window::Instance();
-  EXPECT_EQ(fresh.Field("dataEntry1").Text(), "");
-  QTest::mouseClick(fresh.Button("continue2").Button(), Qt::LeftButton);
-  EXPECT_EQ(Globals::fraction[0], 1);
+  window = &Start2Window::Instance();
+  EXPECT_EQ(Entry(0), "");
+  ExpectContinue(true, {1, 0, 0, 0, 0});
 }
 
 }  // namespace
