@@ -20,10 +20,11 @@ namespace {
 
 // Each radio, top to bottom, and the title of its calculator.
 const std::pair<std::string_view, QString> kRadios[] = {
-    {"Pressures", "Pressures"},   {"MolarVolumes", "Molar Volumes"},   {"Temperatures", "Temperatures"},
-    {"Fugacities", "Fugacities"}, {"Activities", "Activities"},         {"Homogenisation", "Bubble-Dew point"},
-    {"LiquidVapour", "Liquid-Vapour Equilibrium"}, {"Spinodal", "Spinodal"}, {"CriticalPoint", "Critical Point"},
-    {"QtzSolubility", "Quartz Solubility"}};
+    {"Pressures", "Pressures"},                     {"MolarVolumes", "Molar Volumes"},
+    {"Temperatures", "Temperatures"},               {"Fugacities", "Fugacities"},
+    {"Activities", "Activities"},                   {"Homogenisation", "Bubble-Dew point"},
+    {"LiquidVapour", "Liquid-Vapour Equilibrium"}, {"Spinodal", "Spinodal"},
+    {"CriticalPoint", "Critical Point"},           {"QtzSolubility", "Quartz Solubility"}};
 
 // The windows open besides the Procedures window.
 std::vector<fw::Window*> OpenCalculators() {
