@@ -38,7 +38,10 @@ void ApplyToFocusedField(EditCommand command) {
       case EditCommand::Cut: line->cut(); break;
       case EditCommand::Copy: line->copy(); break;
       case EditCommand::Paste: line->paste(); break;
-      case EditCommand::Delete: line->del(); break;
+      // Delete clears the selection only; with none it leaves the text alone.
+      case EditCommand::Delete:
+        if (line->hasSelectedText()) line->del();
+        break;
       case EditCommand::SelectAll: line->selectAll(); break;
     }
     return;

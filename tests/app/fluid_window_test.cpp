@@ -1,12 +1,20 @@
-// The worked conversions and the acceptance typed into the real window; the
-// expected values are written with the grouping of each step and compared
-// bit for bit.
-#include "tests/app/fluid_window_test.h"
+// The real "Fluid" window driven as a user would, key by key. The expected
+// values are written with the grouping of each step and compared bit for bit.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
 
-#include <ostream>
-#include <string>
+#include <gtest/gtest.h>
 
+#include <string_view>
+#include <vector>
+
+#include "app/fluid_window.h"
+#include "app/framework/Controls.h"
+#include "app/framework/ValStr.h"
 #include "app/procedures_window.h"
+#include "fluid/Globals.h"
 
 namespace {
 
@@ -16,235 +24,227 @@ using Globals::MASSnumber;
 using Globals::Mnumber;
 using fw::Str;
 
-constexpr double kWater = 55.508435061791985;
+constexpr double kWater = 55.508435061791985;  // mol H2O in 1 kg H2O
 
-TEST_F(FluidWindowTest, NewWindowIsInMassModeWithEverythingEmpty) {
-  EXPECT_TRUE(window().Radio("Mass").Value());
-  EXPECT_FALSE(window().Radio("Mole").Value());
-  EXPECT_FALSE(window().Radio("Molality").Value());
-  EXPECT_EQ(Shown("StaticText1"), "mass %");
-  for (const char* field : {"dataEntry1", "dataEntry2", "dataEntry3", "dataEntry4", "dataEntry5"})
-    EXPECT_EQ(window().Field(field).Text(), "") << field;
-  PressContinue();
-  EXPECT_EQ(Shown("Sum"), "sum ≠ 100%, adjust fractions!");
-  EXPECT_EQ(Start3Window::OpenInstanceOf(), nullptr);
-}
+// Per component (H2O, CO2, CH4, NaCl, KCl): its entry and its cells of the
+// "Recalculated Composition"; H2O has no molality cell.
+struct Component {
+  const char *entry, *mass, *amount, *molality;
+};
+constexpr Component kComponents[5] = {{"dataEntry1", "massH2O", "asH2O", nullptr},
+                                      {"dataEntry2", "massCO2", "asCO2", "molCO2"},
+                                      {"dataEntry3", "massCH4", "asCH4", "molCH4"},
+                                      {"dataEntry4", "massNaCl", "asNaCl", "molNaCl"},
+                                      {"dataEntry5", "massKCl", "asKCl", "molKCl"}};
 
-TEST_F(FluidWindowTest, MassPercentOfWaterAndSaltIsConvertedAndAccepted) {
-  Type("dataEntry1", "90");
-  Type("dataEntry4", "10");
-  const double q = (((90 / 18.01528 + 0 / 44.0098) + 0 / 16.04276) + 10 / 58.462468) + 0 / 74.57143;
-  const double f = 1000.0 / 90;
-  const Composition amount = {((90 / 18.01528) * 100) / q, 0, 0, ((10 / 58.462468) * 100) / q, 0};
-  EXPECT_EQ(MASSnumber, (Composition{90, 0, 0, 10, 0}));
-  EXPECT_EQ(ASnumber, amount);
-  EXPECT_EQ(Mnumber, (Composition{(90 * f) / 18.01528, 0, 0, (10 * f) / 58.462468, 0}));
-  EXPECT_EQ(Shown("massH2O"), "90");
-  EXPECT_EQ(Shown("asH2O"), Str(amount[0]));
-  EXPECT_EQ(Shown("massNaCl"), "10");
-  EXPECT_EQ(Shown("asNaCl"), Str(amount[3]));
-  EXPECT_EQ(Shown("molNaCl"), Str((10 * f) / 58.462468));
-  for (const char* empty : {"massCO2", "asCO2", "molCO2", "massCH4", "molCH4", "massKCl", "asKCl", "molKCl"})
-    EXPECT_EQ(Shown(empty), "") << empty;
-
-  PressContinue();
-  EXPECT_EQ(Shown("Sum"), "");
-  EXPECT_EQ(Globals::fraction, (Composition{amount[0] / 100, 0, 0, amount[3] / 100, 0}));
-  ASSERT_NE(Start3Window::OpenInstanceOf(), nullptr);
-  EXPECT_TRUE(Start2Window::OpenInstanceOf()) << "the Fluid window stays open";
-}
-
-TEST_F(FluidWindowTest, MassPercentWithoutWaterShowsZeroMolality) {
-  Type("dataEntry2", "50");
-  EXPECT_EQ(ASnumber[1], 100);
-  EXPECT_EQ(Mnumber, Composition{});
-  EXPECT_EQ(Shown("massCO2"), "50");
-  EXPECT_EQ(Shown("asCO2"), "100");
-  EXPECT_EQ(Shown("molCO2"), "0");
-}
-
-TEST_F(FluidWindowTest, NegativeWaterMassKeepsTheOtherUnitsAndEmptiesItsRow) {
-  Type("dataEntry4", "10");
-  Type("dataEntry1", "-5");
-  EXPECT_EQ(MASSnumber[0], -5);
-  const double salt = ((10 / 58.462468) * 100) / (10 / 58.462468);  // from "10" and "-" alone
-  EXPECT_EQ(ASnumber, (Composition{0, 0, 0, salt, 0}));
-  EXPECT_EQ(Mnumber, Composition{});
-  EXPECT_EQ(Shown("massH2O"), "");
-  EXPECT_EQ(Shown("asH2O"), "");
-  EXPECT_EQ(Shown("asNaCl"), Str(salt));
-}
-
-TEST_F(FluidWindowTest, AmountPercentOfWaterAndCarbonDioxide) {
-  Click("Mole");
-  EXPECT_EQ(Shown("StaticText1"), "as %");
-  Type("dataEntry1", "90");
-  Type("dataEntry2", "10");
-  const double g = (((90 * 18.01528 + 10 * 44.0098) + 0 * 16.04276) + 0 * 58.462468) + 0 * 74.57143;
-  const double w0 = ((90.0 * 100) * 18.01528) / g, w1 = ((10.0 * 100) * 44.0098) / g;
-  EXPECT_EQ(MASSnumber, (Composition{w0, w1, 0, 0, 0}));
-  EXPECT_EQ(Mnumber[1], (w1 * (1000 / w0)) / 44.0098);
-  EXPECT_EQ(Shown("molCO2"), Str(Mnumber[1]));
-  EXPECT_EQ(Shown("asCO2"), "10");
-}
-
-TEST_F(FluidWindowTest, ErasedAmountLeavesTheLastMassPercentsShown) {
-  Click("Mole");
-  Type("dataEntry2", "10");
-  EXPECT_EQ(Shown("massCO2"), "100");
-  EXPECT_EQ(Shown("asCO2"), "10");
-  EXPECT_EQ(Shown("molCO2"), "0");
-  Erase("dataEntry2");
-  EXPECT_EQ(MASSnumber[1], 100);
-  EXPECT_EQ(Shown("massCO2"), "100");
-  EXPECT_EQ(Shown("asCO2"), "0");
-  EXPECT_EQ(Shown("molCO2"), "0");
-}
-
-TEST_F(FluidWindowTest, MolalityModeShowsTheWaterPresetWhateverIsTypedForWater) {
-  Click("Molality");
-  EXPECT_EQ(Shown("StaticText1"), "mole / kg H2O");
-  EXPECT_EQ(window().Field("dataEntry1").Text(), Str(kWater));
-  Type("dataEntry1", "7");
-  EXPECT_EQ(window().Field("dataEntry1").Text(), Str(kWater));
-  EXPECT_EQ(Mnumber[0], kWater);
-  EXPECT_EQ(MASSnumber[0], 100);
-  EXPECT_EQ(ASnumber[0], 100);
-}
-
-TEST_F(FluidWindowTest, MolalityOfSodiumChloride) {
-  Click("Molality");
-  Type("dataEntry4", "1");
-  const double grams = 1000 + 1 * 58.462468;
-  EXPECT_EQ(MASSnumber[0], (kWater * 1801.528) / grams);
-  EXPECT_EQ(MASSnumber[3], (1 * 5846.2468) / grams);
-  EXPECT_EQ(ASnumber[0], (kWater * 100) / (kWater + 1));
-  EXPECT_EQ(ASnumber[3], 100 / (kWater + 1));
-  EXPECT_EQ(Shown("molNaCl"), "1");
-}
-
-TEST_F(FluidWindowTest, NegativeMolalityKeepsTheMassPercentsOfTheLastPositiveDivisor) {
-  Click("Molality");
-  Type("dataEntry2", "-30");
-  // "-3" still gave 1000 g + (-3 mol × 44.0098 g/mol) > 0; "-30" does not.
-  const double lastGrams = 1000 + -3 * 44.0098;
-  EXPECT_EQ(MASSnumber[1], (-3 * 4400.98) / lastGrams);
-  EXPECT_EQ(MASSnumber[0], (kWater * 1801.528) / lastGrams);
-  EXPECT_EQ(ASnumber[1], (-30.0 * 100) / (kWater + -30));
-  EXPECT_LT(ASnumber[1], 0);
-  EXPECT_EQ(Shown("asCO2"), "") << "the CO2 row follows its negative mass per cent";
-}
-
-TEST_F(FluidWindowTest, MolalityAcceptsWaterWithCarbonDioxide) {
-  Click("Molality");
-  Type("dataEntry2", "1");
-  PressContinue();
-  EXPECT_EQ(Shown("Sum"), "");
-  EXPECT_EQ(Globals::fraction, (Composition{ASnumber[0] / 100, ASnumber[1] / 100, 0, 0, 0}));
-  EXPECT_EQ(ASnumber[1], (1.0 * 100) / (kWater + 1));
-}
-
-TEST_F(FluidWindowTest, MolalitiesSummingBelowZeroAreRefused) {
-  Click("Molality");
-  Type("dataEntry2", "-60");
-  PressContinue();
-  EXPECT_EQ(Shown("Sum"), "sum ≠ 100%, adjust fractions!");
-  EXPECT_EQ(Globals::fraction, Composition{});
-}
-
-TEST_F(FluidWindowTest, NegativeAmountsSummingTo100AreAcceptedAsTyped) {
-  Click("Mole");
-  Type("dataEntry1", "120");
-  Type("dataEntry2", "-20");
-  PressContinue();
-  EXPECT_EQ(Globals::fraction, (Composition{1.2, -0.2, 0, 0, 0}));
-}
-
-struct BoundCase {
-  const char* water;
-  bool accepted;
+// Keys typed into the entry of component k ('\b' is Backspace), after what
+// it holds or, with home, before it.
+struct Keys {
+  int k;
+  const char* text;
+  bool home = false;
 };
 
-void PrintTo(const BoundCase& c, std::ostream* out) { *out << c.water; }
+class FluidWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { Reopen(); }
+  void TearDown() override {
+    fw::ReleaseAllWindows();
+    Globals::FinalizeSharedArrays();
+  }
+  // A new window on new shared arrays, in the given unit.
+  void Reopen(std::string_view unit = "Mass") {
+    fw::ReleaseAllWindows();
+    Globals::InitializeSharedArrays();
+    window = &Start2Window::Instance();
+    if (unit != "Mass") Click(unit);
+  }
+  QString Entry(int k) { return window->Field(kComponents[k].entry).Text(); }
+  QString Shown(const char* label) { return window->Label(label).Text(); }
+  void Type(const std::vector<Keys>& typing) {
+    for (const Keys& keys : typing) {
+      QLineEdit* edit = window->Field(kComponents[keys.k].entry).LineEdit();
+      if (keys.home) edit->home(false);
+      QTest::keyClicks(edit, keys.text);
+    }
+  }
+  // Clicks the radio's round indicator, at its left end.
+  void Click(std::string_view radio) {
+    QRadioButton* button = window->Radio(radio).Button();
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(7, button->height() / 2));
+  }
+  void PressButton(const char* name) { QTest::mouseClick(window->Button(name).Button(), Qt::LeftButton); }
+  // The shared arrays, and the cells of each component while its mass per
+  // cent is positive.
+  void ExpectComposition(const Composition& mass, const Composition& amount, const Composition& molality) {
+    EXPECT_EQ(MASSnumber, mass);
+    EXPECT_EQ(ASnumber, amount);
+    EXPECT_EQ(Mnumber, molality);
+    for (int i = 0; i < 5; ++i) {
+      const bool shown = mass[i] > 0;
+      EXPECT_EQ(Shown(kComponents[i].mass), shown ? Str(mass[i]) : "") << i;
+      EXPECT_EQ(Shown(kComponents[i].amount), shown ? Str(amount[i]) : "") << i;
+      if (i > 0) {
+        EXPECT_EQ(Shown(kComponents[i].molality), shown ? Str(molality[i]) : "") << i;
+      }
+    }
+  }
 
-class FluidAcceptanceBounds : public FluidWindowTest, public ::testing::WithParamInterface<BoundCase> {};
-
-TEST_P(FluidAcceptanceBounds, TotalsAtTheBoundsAreAcceptedAndJustBeyondRefused) {
-  Click("Mole");
-  Globals::fraction = {9, 9, 9, 9, 9};
-  Type("dataEntry1", GetParam().water);
-  PressContinue();
-  if (GetParam().accepted) {
-    EXPECT_EQ(Shown("Sum"), "");
-    EXPECT_EQ(Globals::fraction[0], fw::Val(GetParam().water) / 100);
-    EXPECT_NE(Start3Window::OpenInstanceOf(), nullptr);
-  } else {
+  // "continue" with the mole fractions preset: accepted, it stores the given
+  // ones and opens "Procedures"; refused, it changes nothing and shows the
+  // message until the next edit.
+  void ExpectContinue(bool accepted, const Composition& fraction) {
+    const Composition untouched = {9, 9, 9, 9, 9};
+    Globals::fraction = untouched;
+    PressButton("continue2");
+    EXPECT_EQ(Start3Window::OpenInstanceOf() != nullptr, accepted);
+    if (accepted) {
+      EXPECT_EQ(Shown("Sum"), "");
+      EXPECT_EQ(Globals::fraction, fraction);
+      EXPECT_NE(Start2Window::OpenInstanceOf(), nullptr) << "the Fluid window stays open";
+      return;
+    }
     EXPECT_EQ(Shown("Sum"), "sum ≠ 100%, adjust fractions!");
-    EXPECT_EQ(Globals::fraction, (Composition{9, 9, 9, 9, 9})) << "a refusal leaves the fractions";
-    EXPECT_EQ(Start3Window::OpenInstanceOf(), nullptr);
+    EXPECT_EQ(Globals::fraction, untouched);
+    Type({{2, "0"}});
+    EXPECT_EQ(Shown("Sum"), "") << "an edit empties the message";
+  }
+
+  Start2Window* window = nullptr;
+};
+
+struct Conversion {
+  const char* name;
+  const char* unit;  // the radio on while typing
+  std::vector<Keys> typing;
+  bool accepted;  // by "continue", storing the mole fractions as %/100
+  Composition mass, amount, molality;
+};
+
+// The sums and factors of the worked cases, in the grouping of the conversion.
+// Mass per cent: mol in 100 g; kg of fluid per kg of water, times 10.
+const double q90 = (((90 / 18.01528 + 0 / 44.0098) + 0 / 16.04276) + 10 / 58.462468) + 0 / 74.57143;
+const double f90 = 1000.0 / 90;
+const double q10 = (((10 / 18.01528 + 0 / 44.0098) + 0 / 16.04276) + 9 / 58.462468) + 0 / 74.57143;
+const double f10 = 1000.0 / 10;
+// Amount per cent: g in 100 mol.
+const double g90 = (((90 * 18.01528 + 10 * 44.0098) + 0 * 16.04276) + 0 * 58.462468) + 0 * 74.57143;
+const double w0 = ((90.0 * 100) * 18.01528) / g90, w1 = ((10.0 * 100) * 44.0098) / g90;
+const double g10 = (((10 * 18.01528 + 0 * 44.0098) + 0 * 16.04276) + 0 * 58.462468) + 0 * 74.57143;
+const double w10 = ((10.0 * 100) * 18.01528) / g10;
+const double g120 = (((120 * 18.01528 + -20 * 44.0098) + 0 * 16.04276) + 0 * 58.462468) + 0 * 74.57143;
+const double w120 = ((120.0 * 100) * 18.01528) / g120, w20 = ((-20.0 * 100) * 44.0098) / g120;
+// Molality: g of fluid per kg of water; mol per kg of water. "-3" and "-6"
+// still gave a positive mass, "-30" and "-60" do not.
+const double gNaCl = 1000 + 1 * 58.462468, gCO2 = 1000 + -3 * 44.0098, gCO2b = 1000 + -6 * 44.0098;
+const double gMix = (((1000 + 0 * 44.0098) + 1.2 * 16.04276) + 0 * 58.462468) + 2.7 * 74.57143;
+const double sMix = (((kWater + 0) + 1.2) + 0) + 2.7;
+
+const Conversion kConversions[] = {
+    {"mass % of water and salt", "Mass", {{0, "90"}, {3, "10"}}, true, {90, 0, 0, 10, 0},
+     {((90 / 18.01528) * 100) / q90, 0, 0, ((10 / 58.462468) * 100) / q90, 0},
+     {(90 * f90) / 18.01528, 0, 0, (10 * f90) / 58.462468, 0}},
+    {"mass % without water: no molalities", "Mass", {{1, "50"}}, false, {0, 50, 0, 0, 0}, {0, 100, 0, 0, 0}, {}},
+    {"negative water alone", "Mass", {{0, "-5"}}, false, {-5, 0, 0, 0, 0}, {}, {}},
+    // "-10" at once: amounts and molalities keep the values of 10 % water.
+    {"water mass turned negative", "Mass", {{0, "10"}, {3, "9"}, {0, "-", true}}, false, {-10, 0, 0, 9, 0},
+     {((10 / 18.01528) * 100) / q10, 0, 0, ((9 / 58.462468) * 100) / q10, 0},
+     {(10 * f10) / 18.01528, 0, 0, (9 * f10) / 58.462468, 0}},
+    {"as % of water and carbon dioxide", "Mole", {{0, "90"}, {1, "10"}}, true, {w0, w1, 0, 0, 0}, {90, 10, 0, 0, 0},
+     {(w0 * (1000 / w0)) / 18.01528, (w1 * (1000 / w0)) / 44.0098, 0, 0, 0}},
+    {"as % of carbon dioxide alone", "Mole", {{1, "10"}}, false, {0, 100, 0, 0, 0}, {0, 10, 0, 0, 0}, {}},
+    {"erased amount keeps the last mass %", "Mole", {{1, "10\b\b"}}, false, {0, 100, 0, 0, 0}, {}, {}},
+    {"as % with a negative mass: mass % kept", "Mole", {{0, "10"}, {1, "-5"}}, false, {w10, 0, 0, 0, 0},
+     {10, -5, 0, 0, 0}, {(w10 * (1000 / w10)) / 18.01528, 0, 0, 0, 0}},
+    {"negative as % summing to 100", "Mole", {{0, "120"}, {1, "-20"}}, true, {w120, w20, 0, 0, 0},
+     {120, -20, 0, 0, 0}, {(w120 * (1000 / w120)) / 18.01528, (w20 * (1000 / w120)) / 44.0098, 0, 0, 0}},
+    {"molality: water is the preset whatever is typed", "Molality", {{0, "7"}}, true, {100, 0, 0, 0, 0},
+     {100, 0, 0, 0, 0}, {kWater, 0, 0, 0, 0}},
+    {"molality of sodium chloride", "Molality", {{3, "1"}}, true,
+     {(kWater * 1801.528) / gNaCl, 0, 0, (1 * 5846.2468) / gNaCl, 0},
+     {(kWater * 100) / (kWater + 1), 0, 0, 100 / (kWater + 1), 0}, {kWater, 0, 0, 1, 0}},
+    {"negative molality", "Molality", {{1, "-30"}}, true,
+     {(kWater * 1801.528) / gCO2, (-3 * 4400.98) / gCO2, 0, 0, 0},
+     {(kWater * 100) / (kWater + -30), (-30.0 * 100) / (kWater + -30), 0, 0, 0}, {kWater, -30, 0, 0, 0}},
+    {"molalities summing below zero: mass % and as % kept", "Molality", {{1, "-60"}}, false,
+     {(kWater * 1801.528) / gCO2b, (-6 * 4400.98) / gCO2b, 0, 0, 0},
+     {(kWater * 100) / (kWater + -6), (-6.0 * 100) / (kWater + -6), 0, 0, 0}, {kWater, -60, 0, 0, 0}},
+    {"molality of methane and potassium chloride", "Molality", {{2, "1.2"}, {4, "2.7"}}, true,
+     {(kWater * (100.0 * 18.01528)) / gMix, 0, (1.2 * (100.0 * 16.04276)) / gMix, 0, (2.7 * (100.0 * 74.57143)) / gMix},
+     {(kWater * 100) / sMix, 0, (1.2 * 100) / sMix, 0, (2.7 * 100) / sMix}, {kWater, 0, 1.2, 0, 2.7}},
+};
+
+TEST_F(FluidWindowTest, TypedEntriesFillTheArraysAndTheRecalculatedCompositionAndContinueJudgesThem) {
+  for (const Conversion& c : kConversions) {
+    SCOPED_TRACE(c.name);
+    Reopen(c.unit);
+    Type(c.typing);
+    ExpectComposition(c.mass, c.amount, c.molality);
+    if (std::string_view(c.unit) == "Molality") {
+      EXPECT_EQ(Entry(0), Str(kWater));
+    }
+    Composition fraction;
+    for (int i = 0; i < 5; ++i) fraction[i] = c.amount[i] / 100;
+    ExpectContinue(c.accepted, fraction);
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Bounds, FluidAcceptanceBounds,
-                         ::testing::Values(BoundCase{"99.999999", true}, BoundCase{"100.000001", true},
-                                           BoundCase{"99.9999989", false}, BoundCase{"100.0000011", false}),
-                         [](const auto& info) { return std::string(info.param.accepted ? "accepted" : "refused") + std::to_string(info.index); });
-
-TEST_F(FluidWindowTest, EditingAnEntryEmptiesTheSumMessage) {
-  PressContinue();
-  ASSERT_FALSE(Shown("Sum").isEmpty());
-  Type("dataEntry3", "0");
-  EXPECT_EQ(Shown("Sum"), "");
+// Totals at the bounds are accepted, totals just beyond them refused, judged
+// on the array of the unit.
+TEST_F(FluidWindowTest, ContinueAcceptsTotalsAtTheBoundsOnly) {
+  struct Bound {
+    const char *unit, *water;
+    bool accepted;
+  };
+  const Bound bounds[] = {{"Mole", "99.999999", true}, {"Mole", "100.000001", true},
+                          {"Mole", "99.9999989", false}, {"Mass", "100.0000011", false}};
+  for (const Bound& b : bounds) {
+    SCOPED_TRACE(b.water);
+    Reopen(b.unit);
+    Type({{0, b.water}});
+    ExpectContinue(b.accepted, {fw::Val(b.water) / 100, 0, 0, 0, 0});
+  }
 }
 
-TEST_F(FluidWindowTest, SwitchingTheUnitEmptiesEverythingAndZeroesTheArrays) {
-  Type("dataEntry1", "90");
-  Type("dataEntry4", "10");
-  Click("Mole");
-  EXPECT_EQ(MASSnumber, Composition{});
-  EXPECT_EQ(ASnumber, Composition{});
-  EXPECT_EQ(Mnumber, Composition{});
-  EXPECT_EQ(window().Field("dataEntry4").Text(), "");
-  EXPECT_EQ(Shown("massH2O"), "");
-  PressContinue();
-  EXPECT_EQ(Shown("Sum"), "sum ≠ 100%, adjust fractions!");
-}
-
-TEST_F(FluidWindowTest, ClickingTheRadioThatIsOnChangesNothing) {
-  Type("dataEntry1", "90");
+// A new window, a unit turned on and the clear button all leave the window
+// empty in its unit, with the water preset in molality. Turning molality on
+// writes that preset into the H2O entry, which converts it as if typed.
+TEST_F(FluidWindowTest, NewUnitAndClearStartAfresh) {
+  const char* radios[] = {"Mass", "Mole", "Molality"};
+  const char* labels[] = {"mass %", "as %", "mole / kg H2O"};
+  const auto expectFresh = [&](int unit, bool pureWater) {
+    for (int u = 0; u < 3; ++u) EXPECT_EQ(window->Radio(radios[u]).Value(), u == unit) << radios[u];
+    EXPECT_EQ(Shown("StaticText1"), labels[unit]);
+    EXPECT_EQ(Entry(0), unit == 2 ? Str(kWater) : "");
+    for (int i = 1; i < 5; ++i) EXPECT_EQ(Entry(i), "") << i;
+    EXPECT_EQ(Shown("Sum"), "");
+    const double w = pureWater ? 100 : 0;
+    ExpectComposition({w, 0, 0, 0, 0}, {w, 0, 0, 0, 0}, {pureWater ? kWater : 0, 0, 0, 0, 0});
+  };
+  expectFresh(0, false);
+  Type({{0, "90"}});
   Click("Mass");
-  EXPECT_EQ(window().Field("dataEntry1").Text(), "90");
+  EXPECT_EQ(Entry(0), "90") << "the radio that is on changes nothing";
   EXPECT_EQ(MASSnumber[0], 90);
-}
-
-TEST_F(FluidWindowTest, ClearInMolalityModeKeepsTheModeAndShowsTheWaterPreset) {
-  Click("Molality");
-  Type("dataEntry4", "2");
-  QTest::mouseClick(window().Button("Clear").Button(), Qt::LeftButton);
-  EXPECT_TRUE(window().Radio("Molality").Value());
-  EXPECT_EQ(Shown("StaticText1"), "mole / kg H2O");
-  EXPECT_EQ(window().Field("dataEntry1").Text(), Str(kWater));
-  EXPECT_EQ(window().Field("dataEntry4").Text(), "");
-  EXPECT_EQ(Mnumber, Composition{});
-  EXPECT_EQ(MASSnumber, Composition{});
-  EXPECT_EQ(Shown("molNaCl"), "");
-}
-
-TEST_F(FluidWindowTest, ReturnPressesContinue) {
-  Type("dataEntry1", "100");
-  QTest::keyClick(window().Field("dataEntry1").LineEdit(), Qt::Key_Return);
-  EXPECT_NE(Start3Window::OpenInstanceOf(), nullptr);
-  EXPECT_EQ(Globals::fraction[0], 1);
+  for (const int unit : {1, 2, 0}) {
+    SCOPED_TRACE(radios[unit]);
+    for (const bool clear : {false, true}) {
+      Type({{0, "5"}, {1, "1"}, {2, "1"}, {3, "1"}, {4, "1"}});
+      PressButton("continue2");
+      if (clear) PressButton("Clear");
+      else Click(radios[unit]);
+      expectFresh(unit, !clear && unit == 2);
+    }
+  }
 }
 
 TEST_F(FluidWindowTest, RebuiltWindowJudgesTheArraysTheLastWindowLeft) {
-  Type("dataEntry1", "100");
-  window().Close();
+  Type({{0, "100"}});
+  window->Close();
   fw::ReleaseAllWindows();
-  Start2Window& fresh = Start2Window::Instance();
-  EXPECT_EQ(fresh.Field("dataEntry1").Text(), "");
-  QTest::mouseClick(fresh.Button("continue2").Button(), Qt::LeftButton);
-  EXPECT_EQ(Globals::fraction[0], 1);
+  window = &Start2Window::Instance();
+  EXPECT_EQ(Entry(0), "");
+  ExpectContinue(true, {1, 0, 0, 0, 0});
 }
 
 }  // namespace

@@ -1,107 +1,79 @@
-// The Procedures window opens the calculator of every radio that is on, as
-// far as the program has its window; the others open nothing.
+// The Procedures window opens the calculator of the radio that is on, as far
+// as the program has its window; a radio without one, or no radio, opens
+// nothing.
 #include <QMainWindow>
-#include <QRadioButton>
-#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <string>
+#include <iterator>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "app/framework/Controls.h"
 #include "app/procedures_window.h"
 
 namespace {
 
-// The window title each calculator class shows.
-const std::map<std::string, QString> kTitles = {
-    {"VolumeWindow", "Molar Volumes"},
-    {"PressureWindow", "Pressures"},
-    {"TemperatureWindow", "Temperatures"},
-    {"QtzSolubilityWindow", "Quartz Solubility"},
-    {"FugacityWindow", "Fugacities"},
-    {"ActivityWindow", "Activities"},
-    {"BubbleDewPoint", "Bubble-Dew point"},
-    {"LiquidVapourEq", "Liquid-Vapour Equilibrium"},
-    {"ConstructionSpinodal", "Spinodal"},
-    {"ConstructionCritical", "Critical Point"},
-};
+// Each radio, top to bottom, and the title of its calculator.
+const std::pair<std::string_view, QString> kRadios[] = {
+    {"Pressures", "Pressures"},                     {"MolarVolumes", "Molar Volumes"},
+    {"Temperatures", "Temperatures"},               {"Fugacities", "Fugacities"},
+    {"Activities", "Activities"},                   {"Homogenisation", "Bubble-Dew point"},
+    {"LiquidVapour", "Liquid-Vapour Equilibrium"}, {"Spinodal", "Spinodal"},
+    {"CriticalPoint", "Critical Point"},           {"QtzSolubility", "Quartz Solubility"}};
 
-bool Registered(std::string_view windowClass) {
+// The windows open besides the Procedures window.
+std::vector<fw::Window*> OpenCalculators() {
+  std::vector<fw::Window*> open;
+  for (const fw::WindowRegistration& registration : fw::RegisteredWindows()) {
+    fw::Window* window = registration.openInstance();
+    if (window && window != Start3Window::OpenInstanceOf()) open.push_back(window);
+  }
+  return open;
+}
+
+// Clicks the radio's round indicator, at its left end.
+void Choose(Start3Window& w, std::string_view radio) {
+  QRadioButton* button = w.Radio(radio).Button();
+  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(7, button->height() / 2));
+}
+
+void Continue(Start3Window& w) { QTest::mouseClick(w.Button("PushButton1").Button(), Qt::LeftButton); }
+
+TEST(ProceduresWindow, TheRadioThatIsOnOpensItsCalculatorWhereTheProgramHasOne) {
+  QStringList programTitles;
   for (const fw::WindowRegistration& registration : fw::RegisteredWindows())
-    if (registration.className == windowClass) return true;
-  return false;
-}
+    programTitles << registration.open().Title();
+  fw::ReleaseAllWindows();
 
-class ProceduresWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override { fw::ReleaseAllWindows(); }
-  void TearDown() override { fw::ReleaseAllWindows(); }
-  // Clicks the radio's round indicator, at its left end.
-  static void Choose(Start3Window& w, std::string_view radio) {
-    QRadioButton* button = w.Radio(radio).Button();
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(7, button->height() / 2));
-  }
-  static void Continue(Start3Window& w) { QTest::mouseClick(w.Button("PushButton1").Button(), Qt::LeftButton); }
-};
+  Continue(Start3Window::Instance());
+  EXPECT_EQ(fw::LiveWindowCount(), 1) << "no radio is on in a new window";
 
-TEST_F(ProceduresWindowTest, RadiosReadTopToBottomInTheDesignedOrderAllOff) {
-  Start3Window& w = Start3Window::Instance();
-  const char* order[] = {"Pressures", "MolarVolumes", "Temperatures", "Fugacities", "Activities",
-                         "Homogenisation", "LiquidVapour", "Spinodal", "CriticalPoint", "QtzSolubility"};
-  int lastTop = 0;
-  for (const char* radio : order) {
-    EXPECT_GT(w.Radio(radio).Top(), lastTop) << radio;
-    lastTop = w.Radio(radio).Top();
-    EXPECT_FALSE(w.Radio(radio).Value()) << radio;
-  }
-  EXPECT_EQ(w.Radio("Homogenisation").Caption(), "Homogenization");
-}
-
-TEST_F(ProceduresWindowTest, ContinueWithNoRadioOnOpensNothing) {
-  Start3Window& w = Start3Window::Instance();
-  Continue(w);
-  EXPECT_EQ(fw::LiveWindowCount(), 1);
-}
-
-TEST_F(ProceduresWindowTest, EveryRadioOpensItsCalculatorWhereTheProgramHasOne) {
-  for (const Procedure& procedure : kProcedures) {
+  for (std::size_t i = 0; i < std::size(kRadios); ++i) {
+    const auto& [radio, title] = kRadios[i];
+    SCOPED_TRACE(radio);
     fw::ReleaseAllWindows();
     Start3Window& w = Start3Window::Instance();
-    Choose(w, procedure.radio);
-    ASSERT_TRUE(w.Radio(procedure.radio).Value()) << procedure.radio;
+    Choose(w, kRadios[(i + 1) % std::size(kRadios)].first);
+    Choose(w, radio);  // turns the other one off
     Continue(w);
-    const std::string windowClass(procedure.windowClass);
-    if (!Registered(procedure.windowClass)) {
-      EXPECT_EQ(fw::LiveWindowCount(), 1) << procedure.radio << " has no window yet";
+    if (!programTitles.contains(title)) {
+      EXPECT_EQ(fw::LiveWindowCount(), 1) << "no window yet";
       continue;
     }
-    fw::Window* calculator = fw::GetImplicitWindow(procedure.windowClass);
-    ASSERT_NE(calculator, nullptr) << windowClass;
-    EXPECT_EQ(calculator->Title(), kTitles.at(windowClass));
-    EXPECT_TRUE(calculator->Frame()->isVisible()) << windowClass << " shown, even if built hidden";
+    const std::vector<fw::Window*> open = OpenCalculators();
+    ASSERT_EQ(open.size(), 1u);
+    EXPECT_EQ(open[0]->Title(), title);
+    EXPECT_TRUE(open[0]->Frame()->isVisible()) << "shown, even if built hidden";
     Continue(w);
-    EXPECT_EQ(fw::GetImplicitWindow(procedure.windowClass), calculator) << "a second press brings the same window";
+    EXPECT_EQ(OpenCalculators(), open) << "a second press brings the same window";
     EXPECT_EQ(fw::LiveWindowCount(), 2);
   }
-}
-
-TEST_F(ProceduresWindowTest, ChoosingOneRadioTurnsTheOtherOff) {
-  Start3Window& w = Start3Window::Instance();
-  Choose(w, "Pressures");
-  Choose(w, "CriticalPoint");
-  EXPECT_FALSE(w.Radio("Pressures").Value());
-  EXPECT_TRUE(w.Radio("CriticalPoint").Value());
-}
-
-TEST_F(ProceduresWindowTest, EveryProcedureNamesARadioOfTheWindow) {
-  Start3Window& w = Start3Window::Instance();
-  EXPECT_EQ(std::size(kProcedures), 10u);
-  for (const Procedure& procedure : kProcedures) EXPECT_NE(w.FindControl(procedure.radio), nullptr) << procedure.radio;
-  EXPECT_EQ(kTitles.size(), 10u);
+  fw::ReleaseAllWindows();
 }
 
 }  // namespace
