@@ -1,14 +1,11 @@
 #include "app/menu_bar.h"
 
-#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QTextEdit>
 
 #include "app/framework/Window.h"
 
@@ -32,32 +29,21 @@ enum class EditCommand { Undo, Cut, Copy, Paste, Delete, SelectAll };
 
 void ApplyToFocusedField(EditCommand command) {
   QWidget* focus = QApplication::focusWidget();
-  if (auto* line = qobject_cast<QLineEdit*>(focus)) {
-    switch (command) {
-      case EditCommand::Undo: line->undo(); break;
-      case EditCommand::Cut: line->cut(); break;
-      case EditCommand::Copy: line->copy(); break;
-      case EditCommand::Paste: line->paste(); break;
-      // Delete clears the selection only; with none it leaves the text alone.
-      case EditCommand::Delete:
-        if (line->hasSelectedText()) line->del();
-        break;
-      case EditCommand::SelectAll: line->selectAll(); break;
-    }
-    return;
+  // Every text the user types into is a line edit: the fields, and the
+  // editor of a list cell.
+  auto* line = qobject_cast<QLineEdit*>(focus);
+  if (!line) return;
+  switch (command) {
+    case EditCommand::Undo: line->undo(); break;
+    case EditCommand::Cut: line->cut(); break;
+    case EditCommand::Copy: line->copy(); break;
+    case EditCommand::Paste: line->paste(); break;
+    // Delete clears the selection only; with none it leaves the text alone.
+    case EditCommand::Delete:
+      if (line->hasSelectedText()) line->del();
+      break;
+    case EditCommand::SelectAll: line->selectAll(); break;
   }
-  auto apply = [command](auto* text) {
-    switch (command) {
-      case EditCommand::Undo: text->undo(); break;
-      case EditCommand::Cut: text->cut(); break;
-      case EditCommand::Copy: text->copy(); break;
-      case EditCommand::Paste: text->paste(); break;
-      case EditCommand::Delete: text->textCursor().removeSelectedText(); break;
-      case EditCommand::SelectAll: text->selectAll(); break;
-    }
-  };
-  if (auto* text = qobject_cast<QTextEdit*>(focus)) apply(text);
-  else if (auto* plain = qobject_cast<QPlainTextEdit*>(focus)) apply(plain);
 }
 }  // namespace
 
