@@ -44,7 +44,11 @@ void ActivityWindow::calculate_Action() {
   Globals::PMPa_global = Val(Field("dataEntryP").Text());
   Globals::TK_global = Val(Field("dataEntryT").Text());
   if (Radio("Celsius").Value()) Globals::TK_global = Globals::TK_global + 273.15;
-  Globals::Vm_global = Val(Label("ResultV").Text());
+  // The molar volume shown, in full where it is the one found: seven digits
+  // of a liquid's volume move its pressure, and so every fugacity, in the
+  // fifth digit.
+  const QString shownVm = Label("ResultV").Text();
+  Globals::Vm_global = shownVm == Str(foundVm_) ? foundVm_ : Val(shownVm);
   // One state point and one fluid for the whole run.
   const double P = Globals::PMPa_global;
   const double Vm = Globals::Vm_global;
