@@ -114,11 +114,13 @@ void ActivityWindow::calculate_Action() {
     }
   }
 
+  QStringList withoutVolume;
   for (int i = 0; i < 5; ++i) {
     if (x[i] != 0) {
       list.AddRow(fugacity::kComponentNames[i]);
       if (noPureVolume[i]) {
-        Label("warning1").SetText(kNoPureVolume + fugacity::kComponentNames[i]);
+        withoutVolume << fugacity::kComponentNames[i];
+        Label("warning1").SetText(kNoPureVolume + withoutVolume.join(", "));
       } else {
         list.SetCell(list.LastIndex(), 1, Str(Globals::Activity[i]));
         list.SetCell(list.LastIndex(), 2, Str(Globals::Activity[i] / x[i]));

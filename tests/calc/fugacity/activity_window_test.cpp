@@ -197,6 +197,7 @@ TEST_F(ActivityWindowTest, FailuresAreSaidNotListed) {
   EXPECT_EQ(Column(Table(), 0), (QStringList{"H2O", "NaCl"}));
   EXPECT_EQ(Table().Cell(1, 1) + Table().Cell(1, 2), "");
   EXPECT_EQ(Shown("warning1"), "no molar volume of pure NaCl");
+  EXPECT_TRUE(FitsItsLabel(w.Label("warning1")));
 }
 
 // An edit while the run yields: the run stops, the table stays empty.

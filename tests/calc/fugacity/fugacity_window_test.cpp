@@ -163,6 +163,7 @@ TEST_F(FugacityWindowTest, FailedStepsSayWhyAndCalculateRefuses) {
   Fix("RadioButtonTV", "673.15", QString::number(Globals::Vlimit(kWater) * 0.99));
   EXPECT_EQ(Shown("ResultPV"), "");
   EXPECT_EQ(Shown("warning"), "warning: molar volume too small, no pressure");
+  EXPECT_TRUE(FitsItsLabel(w.Label("warning")));
   Press("calculateFinal");
   EXPECT_EQ(Shown("warning"), kPutNumberState);
   EXPECT_EQ(Table().ListCount(), 0);
@@ -209,6 +210,7 @@ TEST_F(FugacityWindowTest, TableIsOfTheStoredStatePointFromAnyWindow) {
   Globals::Vm_global = Globals::Vlimit(kWaterCO2) * 0.5;
   Press("calculateFinal");
   EXPECT_EQ(Shown("warning"), "warning: no fugacities at the stored state point");
+  EXPECT_TRUE(FitsItsLabel(w.Label("warning")));
   EXPECT_EQ(Table().ListCount(), 0);
 }
 
