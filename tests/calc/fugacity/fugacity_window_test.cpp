@@ -22,7 +22,7 @@ double AutomaticVolume(const Globals::Composition& x, double T, double P) {
 class FugacityWindowTest : public Driving<FugacityWindow> {
  protected:
   void Fix(const char* mode, const QString& T, const QString& PV) {
-    Choose(mode);
+    if (*mode) Choose(mode);
     Put("dataEntryT", T);
     Put("dataEntryPV", PV);
     Press("Calculation1");
@@ -124,28 +124,25 @@ TEST_F(FugacityWindowTest, EntriesAreJudgedWithTheTemperatureInKelvin) {
       {"RadioButtonTP", "Kelvin", "673.15", "0", kPutNumberTP, 0},
       {"RadioButtonTV", "Kelvin", "673.15", "abc", kPutNumberTV, 0},
       {"RadioButtonTV", "Kelvin", "x", "30", kPutNumberTV, 0},
+      {"", "Kelvin", "600", "50", "", 600},  // no mode: the temperature alone is stored
+      {"", "Kelvin", "600", "", "", 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.mode) + " " + c.unit + " T='" + c.T + "' PV='" + c.PV + "'");
     Choose(c.unit);
+    if (*c.mode == 0) {
+      w.Radio("RadioButtonTP").SetValue(false);
+      w.Radio("RadioButtonTV").SetValue(false);
+    }
+    Globals::TK_global = 0;
     Globals::PMPa_global = Globals::Vm_global = 7;
     Fix(c.mode, c.T, c.PV);
     EXPECT_EQ(Shown("warning"), c.warning);
     EXPECT_EQ(Globals::TK_global, c.kelvin);
-    if (!c.warning.isEmpty()) {
+    if (!c.warning.isEmpty() || *c.mode == 0) {
       EXPECT_EQ(Globals::PMPa_global + Globals::Vm_global, 14.0);
     }
   }
-}
-
-TEST_F(FugacityWindowTest, WithoutAModeOnlyTheTemperatureIsStored) {
-  Globals::PMPa_global = Globals::Vm_global = 7;
-  Put("dataEntryT", "600");
-  Put("dataEntryPV", "50");
-  Press("Calculation1");
-  EXPECT_EQ(std::tuple(Globals::TK_global, Globals::PMPa_global, Globals::Vm_global),
-            std::tuple(600.0, 7.0, 7.0));
-  EXPECT_EQ(Shown("ResultPV") + Shown("warning"), "");
 }
 
 // No volume found, or no pressure below the lowest volume: a message instead
