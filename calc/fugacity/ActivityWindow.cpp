@@ -1,0 +1,278 @@
+#include "calc/fugacity/ActivityWindow.h"
+
+#include "app/framework/Controls.h"
+#include "app/framework/ValStr.h"
+#include "calc/pvt/MathAnal.h"
+#include "calc/pvt/TemperatureUnit.h"
+#include "fluid/Globals.h"
+
+using fw::Str;
+using fw::Val;
+
+namespace {
+
+constexpr std::uint32_t kRed = 0xFF0000;
+
+// Controls in creation order; places in window coordinates with the scroll
+// panel Rectangle1 at its opening position.
+constexpr auto kBlocks = fw::EncodeWindow([] {
+  using namespace fw::decl;
+  return fw::Declare(
+      Window("Activities", 480, 700).Placement(2).Resizable().Limits(480, 400, 480, 870),
+      fw::StoredOrder::Table,
+      Rectangle("Rectangle1", 0, 0, 465, 870).Fill(0xFFFFFF).BorderWidth(0),
+      StaticText("Pressure", 20, 20, 130, 25).Text("Pressure").Size(16).Parent("Rectangle1"),
+      StaticText("Temperature", 20, 60, 130, 25).Text("Temperature").Size(16)
+          .Parent("Rectangle1"),
+      EditField("dataEntryP", 155, 20, 120, 25).Size(16).Parent("Rectangle1"),
+      EditField("dataEntryT", 155, 60, 120, 25).Size(16).Parent("Rectangle1"),
+      PushButton("calculateVm", 45, 340, 185, 30).Caption("calculate molar volume").Size(14)
+          .Default().Parent("Rectangle1"),
+      StaticText("StaticText3", 285, 60, 80, 25).Text("Kelvin").Size(16).Parent("Rectangle1"),
+      StaticText("StaticText4", 285, 20, 80, 25).Text("MPa").Size(16).Parent("Rectangle1"),
+      RadioButton("Kelvin", 377, 67, 56, 20).Caption("in K").Size(12).On().Parent("Rectangle1"),
+      RadioButton("Celsius", 377, 88, 56, 20).Caption("in \u02DAC").Size(12)
+          .Parent("Rectangle1"),
+      GroupBox("GroupBox1", 370, 60, 70, 54).Parent("Rectangle1"),
+      GroupBox("GroupBox3", 20, 670, 420, 190).Caption("Activities").Size(18)
+          .Parent("Rectangle1"),
+      Listbox("ListBox1", 34, 705, 390, 140).Columns(3, "20%, 40%, 40%").Heading().Italic()
+          .Size(13).SetNumber("GridLinesVertical", 3).Parent("Rectangle1"),
+      GroupBox("GroupBox4", 45, 440, 380, 170).Caption("Standard State Conditions").Size(16)
+          .Italic().Parent("Rectangle1"),
+      RadioButton("StandardChoice0", 60, 473, 20, 20).Parent("GroupBox4"),
+      RadioButton("StandardChoice2", 60, 524, 20, 20).Parent("GroupBox4"),
+      RadioButton("StandardChoice1", 60, 499, 20, 20).Parent("GroupBox4"),
+      StaticText("StandardText1", 85, 499, 320, 20)
+          .Text("Pure real gases/salts at selected T and P(ref.)").Size(14).Parent("GroupBox4"),
+      StaticText("StandardText2", 85, 524, 320, 20)
+          .Text("Pure ideal gases/salts at selected T and P(ref.)").Size(14).Parent("GroupBox4"),
+      StaticText("StandardText0", 85, 474, 320, 20)
+          .Text("Pure real gases/salts at selected T and P").Size(14).Parent("GroupBox4"),
+      StaticText("StaticText9", 330, 570, 35, 20).Text("MPa").Size(14).Parent("GroupBox4"),
+      StaticText("PressureRef", 60, 570, 140, 20).Text("Reference Pressure").Size(14)
+          .Parent("GroupBox4"),
+      EditField("dataEntryPref", 200, 568, 120, 25).Size(14).Parent("GroupBox4"),
+      PushButton("calculate", 20, 625, 100, 30).Caption("calculate").Size(18).Default()
+          .Parent("Rectangle1"),
+      PushButton("Clear", 390, 20, 50, 20).Caption("clear").Size(10).Parent("Rectangle1"),
+      ScrollBar("ScrollBar1", 465, 0, 15, 685).Range(0, 170).Value(0).Steps(1, 700),
+      GroupBox("GroupBox5", 40, 130, 380, 195).Caption("Select a first approach Molar Volume")
+          .Size(16).Italic().Parent("Rectangle1"),
+      StaticText("StaticText10", 60, 160, 340, 31)
+          .Text("The complexity of the equation of state can result in a variety of "
+                "solutions for the molar volume")
+          .Size(12).Multiline().Parent("GroupBox5"),
+      RadioButton("Choice0", 60, 200, 20, 20).Parent("GroupBox5"),
+      StaticText("TextChoice01", 85, 200, 180, 20).Text("automatic").Size(14).Italic()
+          .Parent("GroupBox5"),
+      RadioButton("Choice1", 60, 225, 20, 20).Parent("GroupBox5"),
+      StaticText("TextChoice11", 85, 225, 180, 20).Text("manual").Size(14).Italic()
+          .Parent("GroupBox5"),
+      StaticText("MolarVolume1", 100, 250, 100, 20).Text("Molar Volume").Size(14)
+          .Parent("GroupBox5"),
+      EditField("dataEntryV", 210, 250, 100, 20).Size(14).Parent("GroupBox5"),
+      StaticText("StaticText11", 320, 250, 75, 20).Text("cm /mol").Size(14).Parent("GroupBox5"),
+      StaticText("StaticText5", 339, 246, 16, 20).Text("3").Size(11).Parent("GroupBox5"),
+      PushButton("Analysis1", 270, 285, 130, 20).Caption("Mathematical Analysis").Size(10)
+          .Parent("GroupBox5"),
+      StaticText("ResultV", 175, 390, 120, 25).Size(16).Parent("Rectangle1"),
+      StaticText("StaticText12", 305, 390, 75, 25).Text("cm /mol").Size(16).Parent("Rectangle1"),
+      StaticText("StaticText13", 327, 389, 16, 20).Text("3").Size(12).Parent("Rectangle1"),
+      StaticText("MolarVolume2", 45, 390, 120, 25).Text("Molar Volume").Size(16)
+          .Parent("Rectangle1"),
+      StaticText("warning", 245, 340, 195, 30).Size(12).Color(kRed).Multiline()
+          .Parent("Rectangle1"),
+      StaticText("warning1", 140, 625, 260, 30).Size(12).Color(kRed).Multiline()
+          .Parent("Rectangle1"));
+});
+
+const QString kPutNumber = "warning: put a number for temperature and pressure";
+// The solver's failure value 0 is no molar volume: another start may find one.
+const QString kNoVolume = "Change first approach";
+
+// The scroll panel's content reaches down to the lower edge of GroupBox3.
+constexpr int kPanelExtent = 860;
+
+// Modes of the modified Redlich-Kwong volume: of three real roots, the
+// smallest (liquid-like) or the largest (vapour-like).
+constexpr std::int32_t kSmallestRoot = 2;
+constexpr std::int32_t kLargestRoot = 0;
+
+}  // namespace
+
+fw::WindowBlocks ActivityWindow::Blocks() { return kBlocks; }
+
+fw::Handlers ActivityWindow::Handlers() {
+  return {
+      FW_HANDLER(ActivityWindow, dataEntryP, TextChange),
+      FW_HANDLER(ActivityWindow, dataEntryT, TextChange),
+      FW_HANDLER(ActivityWindow, calculateVm, Action),
+      FW_HANDLER(ActivityWindow, Kelvin, Action),
+      FW_HANDLER(ActivityWindow, Celsius, Action),
+      FW_HANDLER(ActivityWindow, StandardChoice0, Action),
+      FW_HANDLER(ActivityWindow, StandardChoice2, Action),
+      FW_HANDLER(ActivityWindow, StandardChoice1, Action),
+      FW_HANDLER(ActivityWindow, dataEntryPref, TextChange),
+      FW_HANDLER(ActivityWindow, calculate, Action),
+      FW_HANDLER(ActivityWindow, Clear, Action),
+      FW_HANDLER(ActivityWindow, ScrollBar1, ValueChanged),
+      FW_HANDLER(ActivityWindow, Choice0, Action),
+      FW_HANDLER(ActivityWindow, Choice1, Action),
+      FW_HANDLER(ActivityWindow, dataEntryV, TextChange),
+      FW_HANDLER(ActivityWindow, Analysis1, Action),
+  };
+}
+
+FW_REGISTER_WINDOW(ActivityWindow);
+
+void ActivityWindow::Event_Activate() {
+  fw::Listbox& list = List("ListBox1");
+  list.SetHeading(0, "gas");
+  list.SetHeading(1, "activity");
+  list.SetHeading(2, "coefficient");
+}
+
+void ActivityWindow::ScrollBar1_ValueChanged() {
+  fw::RectControl& panel = ControlByName("Rectangle1");
+  panel.SetTop(-Scroll("ScrollBar1").Value());
+  panel.Refresh(true);
+}
+
+void ActivityWindow::Event_Resizing() {
+  fw::ScrollBar& bar = Scroll("ScrollBar1");
+  bar.SetHeight(Height() - 15);
+  bar.SetMaximum(kPanelExtent - Height());
+}
+
+// A new state point or first approach: no molar volume yet, and everything
+// after it goes too.
+void ActivityWindow::DropFirstApproachOn() {
+  Field("dataEntryV").SetText("");
+  Label("ResultV").SetText("");
+  Globals::Vm_global = 0;
+  DropStandardStateOn();
+}
+
+void ActivityWindow::DropStandardStateOn() {
+  Radio("StandardChoice0").SetValue(false);
+  Radio("StandardChoice1").SetValue(false);
+  Radio("StandardChoice2").SetValue(false);
+  Field("dataEntryPref").SetText("");
+  List("ListBox1").DeleteAllRows();
+}
+
+void ActivityWindow::dataEntryP_TextChange() {
+  ++edits_;
+  Globals::PMPa_global = Val(Field("dataEntryP").Text());
+  Radio("Choice0").SetValue(false);
+  Radio("Choice1").SetValue(false);
+  DropFirstApproachOn();
+}
+
+// The analysis window reads the temperature in kelvin as the unit radios
+// stood when the text was last edited.
+void ActivityWindow::dataEntryT_TextChange() {
+  ++edits_;
+  Globals::TK_global = Val(Field("dataEntryT").Text());
+  if (Radio("Celsius").Value()) Globals::TK_global = Globals::TK_global + 273.15;
+  Radio("Choice0").SetValue(false);
+  Radio("Choice1").SetValue(false);
+  DropFirstApproachOn();
+}
+
+void ActivityWindow::Choice0_Action() {
+  if (!Radio("Choice0").Value()) return;
+  ++edits_;
+  DropFirstApproachOn();
+}
+
+void ActivityWindow::Choice1_Action() {
+  if (!Radio("Choice1").Value()) return;
+  ++edits_;
+  DropFirstApproachOn();
+}
+
+// A new start volume keeps the shared molar volume but no longer the shown
+// one, which the activity step reads.
+void ActivityWindow::dataEntryV_TextChange() {
+  ++edits_;
+  Label("ResultV").SetText("");
+  DropStandardStateOn();
+}
+
+void ActivityWindow::StandardChoice0_Action() {
+  ++edits_;
+  List("ListBox1").DeleteAllRows();
+  if (Radio("StandardChoice0").Value())
+    Field("dataEntryPref").SetText(Str(Globals::PMPa_global));
+}
+
+void ActivityWindow::StandardChoice1_Action() {
+  ++edits_;
+  List("ListBox1").DeleteAllRows();
+  if (Radio("StandardChoice1").Value()) Field("dataEntryPref").SetText("");
+}
+
+void ActivityWindow::StandardChoice2_Action() {
+  ++edits_;
+  List("ListBox1").DeleteAllRows();
+  if (Radio("StandardChoice2").Value()) Field("dataEntryPref").SetText("");
+}
+
+void ActivityWindow::dataEntryPref_TextChange() {
+  ++edits_;
+  List("ListBox1").DeleteAllRows();
+}
+
+// The unit applies from the next edit of the temperature or the next step.
+void ActivityWindow::Kelvin_Action() { pvt::NameUnitOf(*this, "Kelvin", "StaticText3"); }
+
+void ActivityWindow::Celsius_Action() { pvt::NameUnitOf(*this, "Celsius", "StaticText3"); }
+
+// Everything but the temperature unit and the messages.
+void ActivityWindow::Clear_Action() {
+  ++edits_;
+  Field("dataEntryP").SetText("");
+  Globals::PMPa_global = 0;
+  Field("dataEntryT").SetText("");
+  Globals::TK_global = 0;
+  Radio("Choice0").SetValue(false);
+  Radio("Choice1").SetValue(false);
+  DropFirstApproachOn();
+}
+
+void ActivityWindow::Analysis1_Action() { MathAnal::Instance().Show(); }
+
+// An empty or non-numeric temperature field is no temperature, also in ˚C.
+void ActivityWindow::calculateVm_Action() {
+  const std::optional<double> typedT = pvt::TypedKelvin(*this, Field("dataEntryT").Text());
+  const double P = Val(Field("dataEntryP").Text());
+  Globals::PMPa_global = P;
+  Globals::TK_global = Val(Field("dataEntryT").Text());
+  if (Radio("Celsius").Value()) Globals::TK_global = Globals::TK_global + 273.15;
+  if (!(P > 0) || !typedT || !(*typedT > 0)) {
+    Label("warning").SetText(kPutNumber);
+    return;
+  }
+  const double T = *typedT;
+  Label("warning").SetText("");
+
+  // First approach: with neither radio on, the search starts from 0.
+  double V0 = 0;
+  if (Radio("Choice0").Value()) {
+    V0 = Globals::Volume_Holloway(kSmallestRoot, Globals::fraction, T, P);
+    if (!(V0 > 0)) V0 = Globals::Volume_Holloway(kLargestRoot, Globals::fraction, T, P);
+  }
+  if (Radio("Choice1").Value()) V0 = Val(Field("dataEntryV").Text());
+
+  const double Vm = Globals::Volume(Globals::fraction, T, P, V0);
+  Globals::Vm_global = Vm;
+  if (!(Vm > 0)) {
+    Label("ResultV").SetText("");
+    Label("warning").SetText(kNoVolume);
+    return;
+  }
+  foundVm_ = Vm;
+  Label("ResultV").SetText(Str(Vm));
+}

@@ -1,0 +1,115 @@
+// The two calculation steps of the "Fugacities" window: fixing the state
+// point, and the fugacity table at the state point stored.
+#include "app/framework/Controls.h"
+#include "app/framework/ValStr.h"
+#include "calc/fugacity/ComponentNames.h"
+#include "calc/fugacity/FugacityWindow.h"
+#include "calc/pvt/AdmissibleVolume.h"
+#include "calc/pvt/TemperatureUnit.h"
+#include "fluid/Globals.h"
+#include "fluid/RuntimeBackgroundTask.h"
+
+using fw::Str;
+using fw::Val;
+
+namespace {
+
+const QString kPutNumberTP = "warning: put a number for temperature and pressure";
+const QString kPutNumberTV = "warning: put a number for temperature and molar volume";
+const QString kPutNumberState = "warning: put a number for temperature, molar volume, and pressure";
+// The solver's failure value 0 is no molar volume.
+const QString kNoVolume = "warning: no molar volume found";
+// At or below the lowest admissible volume the equation of state has no pressure.
+const QString kNoPressure = "warning: molar volume too small, no pressure";
+// The equation of state gives no fugacities where its compressibility factor
+// is not positive or the volume is not admissible.
+const QString kNoFugacities = "warning: no fugacities at the stored state point";
+
+// Modes of the modified Redlich-Kwong volume: of three real roots, the
+// smallest (liquid-like) or the largest (vapour-like).
+constexpr std::int32_t kSmallestRoot = 2;
+constexpr std::int32_t kLargestRoot = 0;
+
+}  // namespace
+
+// The temperature is judged once converted to kelvin: -5 ˚C is a
+// temperature, an empty field in ˚C is none.
+void FugacityWindow::Calculation1_Action() {
+  const std::optional<double> T = pvt::TypedKelvin(*this, Field("dataEntryT").Text());
+  const bool accepted = T && *T > 0 && Val(Field("dataEntryPV").Text()) > 0;
+  const bool pressureMode = Radio("RadioButtonTP").Value();
+  const bool volumeMode = Radio("RadioButtonTV").Value();
+  if (!accepted) {
+    if (pressureMode) Label("warning").SetText(kPutNumberTP);
+    if (volumeMode) Label("warning").SetText(kPutNumberTV);
+    return;
+  }
+  Label("warning").SetText("");
+  Globals::TK_global = *T;
+
+  if (pressureMode) {
+    Globals::PMPa_global = Val(Field("dataEntryPV").Text());
+    double V0 = Globals::Volume_Holloway(kSmallestRoot, Globals::fraction, Globals::TK_global,
+                                         Globals::PMPa_global);
+    if (!(V0 > 0))
+      V0 = Globals::Volume_Holloway(kLargestRoot, Globals::fraction, Globals::TK_global,
+                                    Globals::PMPa_global);
+    // Stored also when the solve failed: "calculate" then refuses the state.
+    Globals::Vm_global =
+        Globals::Volume(Globals::fraction, Globals::TK_global, Globals::PMPa_global, V0);
+    if (!(Globals::Vm_global > 0)) {
+      Label("ResultPV").SetText("");
+      Label("Density2").SetText("corresponding density");
+      Label("warning").SetText(kNoVolume);
+      return;
+    }
+    Label("ResultPV").SetText(Str(Globals::Vm_global));
+    Label("Density2").SetText("corresponding density = " +
+                              Str(Globals::Density(Globals::fraction, Globals::Vm_global)) +
+                              " g/cm3");
+  }
+  if (volumeMode) {
+    Globals::Vm_global = Val(Field("dataEntryPV").Text());
+    // A negative pressure is the equation's own result and is shown.
+    Globals::PMPa_global =
+        Globals::Pressure(Globals::fraction, Globals::TK_global, Globals::Vm_global);
+    Label("Density2").SetText("");
+    if (!pvt::HasPressure(Globals::fraction, Globals::Vm_global)) {
+      Label("ResultPV").SetText("");
+      Label("warning").SetText(kNoPressure);
+      return;
+    }
+    Label("ResultPV").SetText(Str(Globals::PMPa_global));
+  }
+}
+
+void FugacityWindow::calculateFinal_Action() {
+  fw::Listbox& list = List("ListBox1");
+  list.DeleteAllRows();
+  if (!(Globals::Vm_global > 0) || !(Globals::TK_global > 0) || !(Globals::PMPa_global > 0)) {
+    Label("warning").SetText(kPutNumberState);
+    return;
+  }
+  // One state point for the whole table, whatever changes while it yields.
+  const Globals::Composition x = Globals::fraction;
+  const double T = Globals::TK_global;
+  const double P = Globals::PMPa_global;
+  const double V = Globals::Vm_global;
+  if (!pvt::HasPressure(x, V) || !(Globals::Compressibility(x, T, V) > 0)) {
+    Label("warning").SetText(kNoFugacities);
+    return;
+  }
+  Globals::Fugacities(x, T, P, V);
+  const Globals::Composition fugacities = Globals::Fugacity;
+  const Globals::Composition coefficients = Globals::Coefficient;
+  for (int i = 0; i < 5; ++i) {
+    if (x[i] != 0) {
+      list.AddRow(fugacity::kComponentNames[i]);
+      list.SetCell(list.LastIndex(), 1, Str(fugacities[i]));
+      list.SetCell(list.LastIndex(), 2, Str(coefficients[i]));
+    }
+    RuntimeBackgroundTask();
+    if (!IsOpen()) return;
+  }
+  Label("warning").SetText("");
+}

@@ -1,0 +1,214 @@
+// The "Fugacities" window driven through its controls.
+#include <string>
+#include <tuple>
+
+#include "calc/fugacity/FugacityWindow.h"
+#include "calc/pvt/window_driving.h"
+
+using namespace driving;
+
+namespace {
+
+const QString kPutNumberTP = "warning: put a number for temperature and pressure";
+const QString kPutNumberTV = "warning: put a number for temperature and molar volume";
+const QString kPutNumberState = "warning: put a number for temperature, molar volume, and pressure";
+
+double AutomaticVolume(const Globals::Composition& x, double T, double P) {
+  double V0 = Globals::Volume_Holloway(2, x, T, P);
+  if (!(V0 > 0)) V0 = Globals::Volume_Holloway(0, x, T, P);
+  return Globals::Volume(x, T, P, V0);
+}
+
+class FugacityWindowTest : public Driving<FugacityWindow> {
+ protected:
+  void Fix(const char* mode, const QString& T, const QString& PV) {
+    if (*mode) Choose(mode);
+    Put("dataEntryT", T);
+    Put("dataEntryPV", PV);
+    Press("Calculation1");
+  }
+  const fw::Listbox& Table() const { return w.List("ListBox1"); }
+};
+
+// Water at 400 ˚C and 100 MPa: the volume solved, then one table row whose
+// fugacity is the coefficient times the pressure.
+TEST_F(FugacityWindowTest, PressureModeSolvesTheVolumeAndListsTheFugacities) {
+  Activate(w);
+  EXPECT_EQ(Table().Heading(1), "fugacity (in MPa)");
+  Fix("RadioButtonTP", "673.15", "100");
+  const double V = AutomaticVolume(kWater, 673.15, 100);
+  ASSERT_GT(V, 0);
+  EXPECT_EQ(Shown("ResultPV"), Str(V));
+  EXPECT_EQ(Shown("Density2"),
+            "corresponding density = " + Str(Globals::Density(kWater, V)) + " g/cm3");
+  EXPECT_EQ(std::tuple(Globals::TK_global, Globals::PMPa_global, Globals::Vm_global),
+            std::tuple(673.15, 100.0, V));
+
+  QTest::keyClick(w.Field("dataEntryPV").LineEdit(), Qt::Key_Return);  // the default button
+  Globals::Fugacities(kWater, 673.15, 100, V);
+  ASSERT_EQ(Table().ListCount(), 1);
+  EXPECT_EQ(Column(Table(), 0), QStringList{"H2O"});
+  EXPECT_EQ(Table().Cell(0, 1), Str(Globals::Fugacity[0]));
+  EXPECT_EQ(Table().Cell(0, 2), Str(Globals::Coefficient[0]));
+  EXPECT_NEAR(Val(Table().Cell(0, 1)), Val(Table().Cell(0, 2)) * 100, 1e-5 * 100);
+  EXPECT_EQ(Shown("warning"), "");
+}
+
+TEST_F(FugacityWindowTest, VolumeModeComputesThePressureAndTheTableHasOneRowPerComponentPresent) {
+  Globals::fraction = {0.95, 0, 0, 0.1, -0.05};  // a negative fraction counts as present
+  Fix("RadioButtonTV", "773.15", "25");
+  const double P = Globals::Pressure(Globals::fraction, 773.15, 25);
+  ASSERT_GT(P, 0);
+  EXPECT_EQ(Shown("ResultPV"), Str(P));
+  EXPECT_EQ(Shown("Density2"), "");
+  Press("calculateFinal");
+  EXPECT_EQ(Column(Table(), 0), (QStringList{"H2O", "NaCl", "KCl"}));
+}
+
+// Each mode relabels the inputs and results and empties entries and table.
+TEST_F(FugacityWindowTest, ModesRelabelAndClearReturnsToPressureMode) {
+  const char* labels[] = {"Parameter", "Unit0", "Unitsup", "Density1",
+                          "Parameter1", "Unit1", "UnitSup1", "Density2"};
+  const QStringList pressureMode = {"Pressure", "MPa", "", "",
+                                    "Molar Volume", "cm /mol", "3", "corresponding density"};
+  const QStringList volumeMode = {"Molar Volume", "cm /mol", "3", "corresponding density",
+                                  "Pressure", "MPa", "", ""};
+  const auto shownLabels = [&] {
+    QStringList texts;
+    for (const char* l : labels) texts << Shown(l);
+    return texts;
+  };
+  EXPECT_FALSE(On("RadioButtonTP") || On("RadioButtonTV"));
+  Put("dataEntryPV", "20");  // no mode yet: the density labels stay
+  EXPECT_EQ(Shown("Density1"), "corresponding density");
+
+  Fix("RadioButtonTP", "673.15", "100");
+  Press("calculateFinal");
+  Choose("RadioButtonTV");
+  EXPECT_EQ(shownLabels(), volumeMode);
+  EXPECT_EQ(w.Button("Calculation1").Caption(), "pressure calculation");
+  EXPECT_EQ(w.Field("dataEntryT").Text() + w.Field("dataEntryPV").Text(), "");
+  EXPECT_EQ(Table().ListCount(), 0);
+
+  // The live density follows every positive volume typed and keeps the last.
+  Put("dataEntryPV", "20");
+  const QString density = "corresponding density = " + Str(Globals::Density(kWater, 20)) + " g/cm3";
+  EXPECT_EQ(Shown("Density1"), density);
+  Put("dataEntryPV", "");
+  EXPECT_EQ(Shown("Density1"), density);
+
+  Choose("Celsius");
+  Press("Clear");
+  EXPECT_TRUE(On("RadioButtonTP"));
+  EXPECT_EQ(shownLabels(), pressureMode);
+  EXPECT_EQ(w.Button("Calculation1").Caption(), "volume calculation");
+  EXPECT_TRUE(On("Celsius"));
+}
+
+// The temperature is judged in kelvin: below 0 ˚C is a temperature, an empty
+// field is none in either unit.
+TEST_F(FugacityWindowTest, EntriesAreJudgedWithTheTemperatureInKelvin) {
+  const struct {
+    const char* mode;
+    const char* unit;
+    const char* T;
+    const char* PV;
+    QString warning;
+    double kelvin;
+  } cases[] = {
+      {"RadioButtonTP", "Celsius", "-5", "50", "", 268.15},
+      {"RadioButtonTP", "Celsius", "0.5", "50", "", 273.65},
+      {"RadioButtonTP", "Celsius", "", "50", kPutNumberTP, 0},
+      {"RadioButtonTP", "Celsius", "-273.15", "50", kPutNumberTP, 0},
+      {"RadioButtonTP", "Kelvin", "-5", "50", kPutNumberTP, 0},
+      {"RadioButtonTP", "Kelvin", "673.15", "0", kPutNumberTP, 0},
+      {"RadioButtonTV", "Kelvin", "673.15", "abc", kPutNumberTV, 0},
+      {"RadioButtonTV", "Kelvin", "x", "30", kPutNumberTV, 0},
+      {"", "Kelvin", "600", "50", "", 600},  // no mode: the temperature alone is stored
+      {"", "Kelvin", "600", "", "", 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.mode) + " " + c.unit + " T='" + c.T + "' PV='" + c.PV + "'");
+    Choose(c.unit);
+    if (*c.mode == 0) {
+      w.Radio("RadioButtonTP").SetValue(false);
+      w.Radio("RadioButtonTV").SetValue(false);
+    }
+    Globals::TK_global = 0;
+    Globals::PMPa_global = Globals::Vm_global = 7;
+    Fix(c.mode, c.T, c.PV);
+    EXPECT_EQ(Shown("warning"), c.warning);
+    EXPECT_EQ(Globals::TK_global, c.kelvin);
+    if (!c.warning.isEmpty() || *c.mode == 0) {
+      EXPECT_EQ(Globals::PMPa_global + Globals::Vm_global, 14.0);
+    }
+  }
+}
+
+// No volume found, or no pressure below the lowest volume: a message instead
+// of a result of 0, and "calculate" refuses the state.
+TEST_F(FugacityWindowTest, FailedStepsSayWhyAndCalculateRefuses) {
+  Globals::fraction = {0, 0, 0, 1, 0};  // pure salt: no automatic start volume
+  Fix("RadioButtonTP", "873.15", "50");
+  EXPECT_EQ(Shown("ResultPV"), "");
+  EXPECT_EQ(Shown("warning"), "warning: no molar volume found");
+  EXPECT_EQ(Globals::Vm_global, 0.0);
+  Press("calculateFinal");
+  EXPECT_EQ(Shown("warning"), kPutNumberState);
+
+  Globals::fraction = kWater;
+  Fix("RadioButtonTV", "673.15", QString::number(Globals::Vlimit(kWater) * 0.99));
+  EXPECT_EQ(Shown("ResultPV"), "");
+  EXPECT_EQ(Shown("warning"), "warning: molar volume too small, no pressure");
+  EXPECT_TRUE(FitsItsLabel(w.Label("warning")));
+  Press("calculateFinal");
+  EXPECT_EQ(Shown("warning"), kPutNumberState);
+  EXPECT_EQ(Table().ListCount(), 0);
+}
+
+// A new temperature or unit leaves no stored state that the equation of
+// state does not join: "calculate" asks for the calculation again.
+TEST_F(FugacityWindowTest, TemperatureEditOrUnitSwitchDropsTheStatePoint) {
+  for (const char* change : {"edit", "Celsius"}) {
+    SCOPED_TRACE(change);
+    Choose("Kelvin");
+    Fix("RadioButtonTP", "673.15", "100");
+    const QString density = Shown("Density2");
+    if (std::string(change) == "edit") {
+      Put("dataEntryT", "773.15");
+      EXPECT_EQ(Shown("ResultPV"), "");
+      EXPECT_EQ(Shown("Density2"), density);
+    } else {
+      Choose(change);
+      EXPECT_EQ(Shown("StaticText1"), "\u02DACelsius");
+      EXPECT_NE(Shown("ResultPV"), "");
+    }
+    EXPECT_EQ(Globals::TK_global, 0.0);
+    Press("calculateFinal");
+    EXPECT_EQ(Shown("warning"), kPutNumberState);
+    Press("Calculation1");
+    Press("calculateFinal");
+    EXPECT_EQ(Table().ListCount(), 1);
+  }
+}
+
+// The table is of whatever state point the shared scalars hold; one the
+// equation of state has no fugacities for is refused, not listed as 0 and 1.
+TEST_F(FugacityWindowTest, TableIsOfTheStoredStatePointFromAnyWindow) {
+  const double V = AutomaticVolume(kWaterCO2, 773.15, 200);
+  Globals::fraction = kWaterCO2;
+  std::tie(Globals::TK_global, Globals::PMPa_global, Globals::Vm_global) =
+      std::tuple(773.15, 200.0, V);
+  Press("calculateFinal");
+  Globals::Fugacities(kWaterCO2, 773.15, 200, V);
+  EXPECT_EQ(Column(Table(), 1),
+            (QStringList{Str(Globals::Fugacity[0]), Str(Globals::Fugacity[1])}));
+
+  Globals::Vm_global = Globals::Vlimit(kWaterCO2) * 0.5;
+  Press("calculateFinal");
+  EXPECT_EQ(Shown("warning"), "warning: no fugacities at the stored state point");
+  EXPECT_TRUE(FitsItsLabel(w.Label("warning")));
+  EXPECT_EQ(Table().ListCount(), 0);
+}
+
+}  // namespace
