@@ -1,5 +1,5 @@
-// The editable first-approach lists: their rows, and a user's edit stored at
-// once into the phase composition it shows.
+// The per-component lists of the equilibrium windows: the first-approach
+// rows, a user's edit stored at once into its phase, and the result lists.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,31 +8,39 @@
 #include <QTest>
 
 #include "app/framework/Controls.h"
-#include "app/framework/ValStr.h"
 #include "app/framework/Window.h"
 #include "calc/equilibria/phase_lists.h"
+#include "calc/equilibria/result_controls.h"
 #include "phase_state.h"
 
 namespace {
 
-// The two lists as both equilibrium windows hold them.
-class PhaseListsWindow : public fw::WindowClass<PhaseListsWindow> {
+// The lists and result controls as the liquid-vapour window names them.
+class ListsWindow : public fw::WindowClass<ListsWindow> {
  public:
   static fw::WindowBlocks Blocks() {
     static constexpr auto kBlocks = fw::EncodeWindow([] {
       using namespace fw::decl;
       return fw::Declare(
-          fw::decl::Window("Phase lists", 420, 120), fw::StoredOrder::Table,
-          Listbox("ListBoxPhaseX", 10, 10, 190, 100).Columns(2, "40% 60%").Size(14).Italic(),
-          Listbox("ListBoxPhaseY", 210, 10, 190, 100).Columns(2, "40% 60%").Size(14).Italic());
+          fw::decl::Window("Lists", 420, 400), fw::StoredOrder::Table,
+          Listbox("ListBoxPhaseX", 10, 10, 190, 100).Columns(2, "40% 60%"),
+          Listbox("ListBoxPhaseY", 210, 10, 190, 100).Columns(2, "40% 60%"),
+          StaticText("Answer", 10, 120, 100, 20), StaticText("ResultText", 110, 120, 300, 20),
+          Listbox("ListBoxFracX", 10, 150, 90, 25), Listbox("ListBoxFracY", 110, 150, 90, 25),
+          Listbox("ListBoxVmX", 210, 150, 90, 25), Listbox("ListBoxVmY", 310, 150, 90, 25),
+          Listbox("ListBoxDX", 10, 180, 90, 25), Listbox("ListBoxDY", 110, 180, 90, 25),
+          Listbox("ListBoxPhaseX1", 10, 210, 190, 80).Columns(2, "40% 60%"),
+          Listbox("ListBoxPhaseY1", 210, 210, 190, 80).Columns(2, "40% 60%"),
+          Listbox("ListBoxPhaseX2", 10, 300, 190, 80).Columns(2, "40% 60%"),
+          Listbox("ListBoxPhaseY2", 210, 300, 190, 80).Columns(2, "40% 60%"));
     });
     return kBlocks;
   }
   static fw::Handlers Handlers() {
-    return {FW_HANDLER(PhaseListsWindow, ListBoxPhaseX, CellClick),
-            FW_HANDLER(PhaseListsWindow, ListBoxPhaseX, CellTextChange),
-            FW_HANDLER(PhaseListsWindow, ListBoxPhaseY, CellClick),
-            FW_HANDLER(PhaseListsWindow, ListBoxPhaseY, CellTextChange)};
+    return {FW_HANDLER(ListsWindow, ListBoxPhaseX, CellClick),
+            FW_HANDLER(ListsWindow, ListBoxPhaseX, CellTextChange),
+            FW_HANDLER(ListsWindow, ListBoxPhaseY, CellClick),
+            FW_HANDLER(ListsWindow, ListBoxPhaseY, CellTextChange)};
   }
   bool ListBoxPhaseX_CellClick(int row, int, int, int) {
     return equilibria::OpenValueCell(List("ListBoxPhaseX"), row);
@@ -54,65 +62,51 @@ class PhaseLists : public PhaseStateTest {
     fw::ReleaseAllWindows();
     PhaseStateTest::TearDown();
   }
-  // Clicks the name cell of the row, types the text into the value cell
-  // that opens, and confirms it.
-  static void TypeIntoRow(fw::Listbox& list, int row, const QString& text) {
-    QTableWidget* table = list.Table();
-    const QRect name = table->visualRect(table->model()->index(row, 0));
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, name.center());
-    QCoreApplication::processEvents();  // the editor opens after the click
-    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    ASSERT_NE(editor, nullptr);
-    editor->selectAll();
-    if (text.isEmpty()) QTest::keyClick(editor, Qt::Key_Delete);
-    else QTest::keyClicks(editor, text);
-    QTest::keyClick(editor, Qt::Key_Return);
-    QCoreApplication::processEvents();
-  }
 };
 
-TEST_F(PhaseLists, RowsForThePresentComponentsOnlyInComponentOrder) {
-  Globals::fraction = {0.7, 0, 0.2, 0, 0.1};
-  Globals::xgas = {0.5, 0.1, 0.25, 0.1, 0.25};
+// Clicks the name cell of the row, types into the value cell that opens.
+void TypeIntoRow(fw::Listbox& list, int row, const QString& text) {
+  QTableWidget* table = list.Table();
+  const QRect name = table->visualRect(table->model()->index(row, 0));
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, name.center());
+  QCoreApplication::processEvents();  // the editor opens after the click
+  auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  ASSERT_NE(editor, nullptr);
+  editor->selectAll();
+  if (text.isEmpty()) QTest::keyClick(editor, Qt::Key_Delete);
+  QTest::keyClicks(editor, text);
+  QTest::keyClick(editor, Qt::Key_Return);
+  QCoreApplication::processEvents();
+}
+
+TEST_F(PhaseLists, RowsOfThePresentComponentsTakeTheirEditsAsTyped) {
+  Globals::fraction = {0.7, 0, 0.2, 0.05, 0.05};  // without CO2 the second row is CH4
+  Globals::xgas = {0.7, 0.5, 0.2, 0.05, 0.05};
   Globals::ygas = {0.125, 0, 0.75, 0, 0.125};
-  auto& w = PhaseListsWindow::Instance();
+  auto& w = ListsWindow::Instance();
   fw::Listbox& X = w.List("ListBoxPhaseX");
   fw::Listbox& Y = w.List("ListBoxPhaseY");
   X.AddRow("old");
   equilibria::FillPhaseLists(X, Y);
-  ASSERT_EQ(X.ListCount(), 3);
-  ASSERT_EQ(Y.ListCount(), 3);
-  const char* names[] = {"H2O", "CH4", "KCl"};
-  const char* x[] = {"0.5", "0.25", "0.25"};
-  const char* y[] = {"0.125", "0.75", "0.125"};
-  for (int row = 0; row < 3; ++row) {
+  const char* names[] = {"H2O", "CH4", "NaCl", "KCl"};
+  const char* y[] = {"0.125", "0.75", "0", "0.125"};
+  ASSERT_EQ(X.ListCount(), 4);
+  ASSERT_EQ(Y.ListCount(), 4);
+  for (int row = 0; row < 4; ++row) {
     EXPECT_EQ(X.Cell(row, 0), names[row]);
     EXPECT_EQ(Y.Cell(row, 0), names[row]);
-    EXPECT_EQ(X.Cell(row, 1), x[row]);
     EXPECT_EQ(Y.Cell(row, 1), y[row]);
-    EXPECT_NE(X.CellType(row, 1), fw::Listbox::kEditable) << "editable only once clicked";
   }
-}
-
-TEST_F(PhaseLists, AnEditIsStoredAsTypedIntoTheComponentOfItsRow) {
-  // Without CO2 the second row is CH4, component 2.
-  Globals::fraction = {0.7, 0, 0.2, 0.05, 0.05};
-  Globals::xgas = {0.7, 0, 0.2, 0.05, 0.05};
-  Globals::ygas = {0.1, 0, 0.9, 0, 0};
-  auto& w = PhaseListsWindow::Instance();
-  fw::Listbox& X = w.List("ListBoxPhaseX");
-  fw::Listbox& Y = w.List("ListBoxPhaseY");
-  equilibria::FillPhaseLists(X, Y);
   const struct {
     fw::Listbox& list;
     int row;
     QString typed;
     Globals::Composition x, y;
   } edits[] = {
-      {Y, 1, "0.25", {0.7, 0, 0.2, 0.05, 0.05}, {0.1, 0, 0.25, 0, 0}},  // no normalising
-      {X, 2, "0.3", {0.7, 0, 0.2, 0.3, 0.05}, {0.1, 0, 0.25, 0, 0}},    // NaCl
-      {X, 3, "-1", {0.7, 0, 0.2, 0.3, -1}, {0.1, 0, 0.25, 0, 0}},       // KCl, no range check
-      {X, 0, "", {0, 0, 0.2, 0.3, -1}, {0.1, 0, 0.25, 0, 0}},           // emptied: 0
+      {Y, 1, "0.25", {0.7, 0.5, 0.2, 0.05, 0.05}, {0.125, 0, 0.25, 0, 0.125}},  // not normalised
+      {X, 2, "0.3", {0.7, 0.5, 0.2, 0.3, 0.05}, {0.125, 0, 0.25, 0, 0.125}},    // NaCl
+      {X, 3, "-1", {0.7, 0.5, 0.2, 0.3, -1}, {0.125, 0, 0.25, 0, 0.125}},       // no range check
+      {X, 0, "", {0, 0.5, 0.2, 0.3, -1}, {0.125, 0, 0.25, 0, 0.125}},           // emptied: 0
   };
   for (const auto& e : edits) {
     SCOPED_TRACE(e.typed.toStdString());
@@ -121,17 +115,31 @@ TEST_F(PhaseLists, AnEditIsStoredAsTypedIntoTheComponentOfItsRow) {
     EXPECT_EQ(Globals::xgas, e.x);
     EXPECT_EQ(Globals::ygas, e.y);
   }
+  X.SetCell(0, 0, "h2o");  // names no component
+  equilibria::StoreEditedFraction(X, 0, Globals::xgas);
+  equilibria::StoreEditedFraction(X, 9, Globals::xgas);
+  EXPECT_EQ(Globals::xgas, edits[3].x);
 }
 
-TEST_F(PhaseLists, RowsNamingNoComponentOrNotThereStoreNothing) {
-  auto& w = PhaseListsWindow::Instance();
-  fw::Listbox& X = w.List("ListBoxPhaseX");
-  X.AddRow("h2o");
-  X.SetCell(0, 1, "0.5");
-  equilibria::StoreEditedFraction(X, 0, Globals::xgas);
-  equilibria::StoreEditedFraction(X, 5, Globals::xgas);
-  EXPECT_FALSE(equilibria::OpenValueCell(X, 5));
-  EXPECT_EQ(Globals::xgas, Globals::Composition{});
+TEST_F(PhaseLists, AResultFillsEveryResultControlAndAnEmptyOneClearsThem) {
+  auto& w = ListsWindow::Instance();
+  equilibria::EquilibriumResult r;
+  r.answer = "12.5";
+  r.resultText = "Solution after 3 iterations";
+  r.phaseX = {"0.75", "25", "0.9", {{"H2O", "0.99"}, {"CO2", "0.01"}}, {{"H2O", "1"}, {"CO2", "2"}}};
+  r.phaseY = {"0.25", "300", "0.05", {{"H2O", "0.8"}, {"CO2", "0.2"}}, {{"H2O", "1"}, {"CO2", "2"}}};
+  equilibria::ShowEquilibriumResult(w, r);
+  EXPECT_EQ(w.Label("Answer").Text(), "12.5");
+  EXPECT_EQ(w.Label("ResultText").Text(), r.resultText);
+  EXPECT_EQ(w.List("ListBoxFracX").Cell(0, 0), "0.75");
+  EXPECT_EQ(w.List("ListBoxVmY").Cell(0, 0), "300");
+  EXPECT_EQ(w.List("ListBoxDX").Cell(0, 0), "0.9");
+  EXPECT_EQ(w.List("ListBoxPhaseY1").Cell(1, 1), "0.2");
+  EXPECT_EQ(w.List("ListBoxPhaseX2").Cell(1, 0), "CO2");
+  equilibria::ShowEquilibriumResult(w, {});
+  for (const char* list : {"ListBoxFracY", "ListBoxVmX", "ListBoxDY", "ListBoxPhaseX1", "ListBoxPhaseY2"})
+    EXPECT_EQ(w.List(list).ListCount(), 0) << list;
+  EXPECT_EQ(w.Label("ResultText").Text(), "");
 }
 
 }  // namespace
