@@ -76,15 +76,6 @@ TEST_F(BubbleDewApproach, GivenPressureAlwaysStartsAt298Kelvin) {
   ExpectComposition(Globals::xgas, Scaled(kBrine, Globals::WilsonDistribution(298.15, 30), true));
 }
 
-TEST_F(BubbleDewApproach, AnEmptyTemperatureGivesEvenVolatilesAndTheCalculationRefusesIt) {
-  Globals::fraction = kBrine;
-  equilibria::BubbleDewFirstApproach(
-      {HomogenizationMode::Temperature, BulkPhase::Liquid, TemperatureUnit::Kelvin, "", ""});
-  EXPECT_EQ(Globals::TK_global, 0);
-  EXPECT_EQ(Globals::K_liq_vap, (Composition{1, 1, 1, 0.001, 0.001}));
-  ExpectComposition(Globals::xgas, kBrine);
-}
-
 using LiquidVapourApproach = PhaseStateTest;
 
 TEST_F(LiquidVapourApproach, StartsFromTheMeanRaoultPressureAndAnEvenSplit) {
@@ -118,18 +109,6 @@ TEST_F(LiquidVapourApproach, StartsFromTheMeanRaoultPressureAndAnEvenSplit) {
     EXPECT_EQ(Globals::PMPa_global, 12);
     EXPECT_EQ(Globals::Vm_global, 34);
   }
-}
-
-TEST_F(LiquidVapourApproach, EarlierEditsHaveNoInfluence) {
-  Globals::fraction = kWaterCO2;
-  const auto first = equilibria::LiquidVapourFirstApproach(TemperatureUnit::Kelvin, "500");
-  const Composition x = Globals::xgas, y = Globals::ygas;
-  Globals::xgas[1] = 0.25;
-  Globals::ygas = {};
-  const auto again = equilibria::LiquidVapourFirstApproach(TemperatureUnit::Kelvin, "500");
-  EXPECT_EQ(again.startPressure, first.startPressure);
-  EXPECT_EQ(Globals::xgas, x);
-  EXPECT_EQ(Globals::ygas, y);
 }
 
 }  // namespace

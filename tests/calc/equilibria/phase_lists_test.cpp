@@ -1,5 +1,5 @@
-// The per-component lists of the equilibrium windows: the first-approach
-// rows, a user's edit stored at once into its phase, and the result lists.
+// The first-approach lists of the equilibrium windows: their rows, and a
+// user's edit stored at once into the phase composition they show.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,29 +10,20 @@
 #include "app/framework/Controls.h"
 #include "app/framework/Window.h"
 #include "calc/equilibria/phase_lists.h"
-#include "calc/equilibria/result_controls.h"
 #include "phase_state.h"
 
 namespace {
 
-// The lists and result controls as the liquid-vapour window names them.
+// The two first-approach lists as both equilibrium windows hold them.
 class ListsWindow : public fw::WindowClass<ListsWindow> {
  public:
   static fw::WindowBlocks Blocks() {
     static constexpr auto kBlocks = fw::EncodeWindow([] {
       using namespace fw::decl;
       return fw::Declare(
-          fw::decl::Window("Lists", 420, 400), fw::StoredOrder::Table,
+          fw::decl::Window("Lists", 420, 120), fw::StoredOrder::Table,
           Listbox("ListBoxPhaseX", 10, 10, 190, 100).Columns(2, "40% 60%"),
-          Listbox("ListBoxPhaseY", 210, 10, 190, 100).Columns(2, "40% 60%"),
-          StaticText("Answer", 10, 120, 100, 20), StaticText("ResultText", 110, 120, 300, 20),
-          Listbox("ListBoxFracX", 10, 150, 90, 25), Listbox("ListBoxFracY", 110, 150, 90, 25),
-          Listbox("ListBoxVmX", 210, 150, 90, 25), Listbox("ListBoxVmY", 310, 150, 90, 25),
-          Listbox("ListBoxDX", 10, 180, 90, 25), Listbox("ListBoxDY", 110, 180, 90, 25),
-          Listbox("ListBoxPhaseX1", 10, 210, 190, 80).Columns(2, "40% 60%"),
-          Listbox("ListBoxPhaseY1", 210, 210, 190, 80).Columns(2, "40% 60%"),
-          Listbox("ListBoxPhaseX2", 10, 300, 190, 80).Columns(2, "40% 60%"),
-          Listbox("ListBoxPhaseY2", 210, 300, 190, 80).Columns(2, "40% 60%"));
+          Listbox("ListBoxPhaseY", 210, 10, 190, 100).Columns(2, "40% 60%"));
     });
     return kBlocks;
   }
@@ -119,27 +110,6 @@ TEST_F(PhaseLists, RowsOfThePresentComponentsTakeTheirEditsAsTyped) {
   equilibria::StoreEditedFraction(X, 0, Globals::xgas);
   equilibria::StoreEditedFraction(X, 9, Globals::xgas);
   EXPECT_EQ(Globals::xgas, edits[3].x);
-}
-
-TEST_F(PhaseLists, AResultFillsEveryResultControlAndAnEmptyOneClearsThem) {
-  auto& w = ListsWindow::Instance();
-  equilibria::EquilibriumResult r;
-  r.answer = "12.5";
-  r.resultText = "Solution after 3 iterations";
-  r.phaseX = {"0.75", "25", "0.9", {{"H2O", "0.99"}, {"CO2", "0.01"}}, {{"H2O", "1"}, {"CO2", "2"}}};
-  r.phaseY = {"0.25", "300", "0.05", {{"H2O", "0.8"}, {"CO2", "0.2"}}, {{"H2O", "1"}, {"CO2", "2"}}};
-  equilibria::ShowEquilibriumResult(w, r);
-  EXPECT_EQ(w.Label("Answer").Text(), "12.5");
-  EXPECT_EQ(w.Label("ResultText").Text(), r.resultText);
-  EXPECT_EQ(w.List("ListBoxFracX").Cell(0, 0), "0.75");
-  EXPECT_EQ(w.List("ListBoxVmY").Cell(0, 0), "300");
-  EXPECT_EQ(w.List("ListBoxDX").Cell(0, 0), "0.9");
-  EXPECT_EQ(w.List("ListBoxPhaseY1").Cell(1, 1), "0.2");
-  EXPECT_EQ(w.List("ListBoxPhaseX2").Cell(1, 0), "CO2");
-  equilibria::ShowEquilibriumResult(w, {});
-  for (const char* list : {"ListBoxFracY", "ListBoxVmX", "ListBoxDY", "ListBoxPhaseX1", "ListBoxPhaseY2"})
-    EXPECT_EQ(w.List(list).ListCount(), 0) << list;
-  EXPECT_EQ(w.Label("ResultText").Text(), "");
 }
 
 }  // namespace

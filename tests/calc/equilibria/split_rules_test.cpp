@@ -2,7 +2,6 @@
 // Rachford-Rice split, the verdict on a converged split and the lever rule.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 #include "calc/equilibria/liquid_vapour_split.h"
@@ -28,8 +27,6 @@ TEST(RachfordRiceSplit, SplitsDividesAndNormalises) {
        AbsentComponents::SplitLikeOthers, {0.5, 0.5, 0, 0, 0}, {1, 2, 0, 0, 0}},
       {"dew point: the bulk is phase Y", {0.5, 0.5, 0, 0, 0}, {2, 4, 1, 1, 1}, 1,
        AbsentComponents::SplitLikeOthers, {0.25, 0.125, 0, 0, 0}, {0.5, 0.5, 0, 0, 0}},
-      {"K = 1 stays at its bulk fraction at any beta", {0.3, 0.7, 0, 0, 0}, {1, 1, 1, 1, 1},
-       0.37, AbsentComponents::SplitLikeOthers, {0.3, 0.7, 0, 0, 0}, {0.3, 0.7, 0, 0, 0}},
       {"a salt (K = 0.001) at the vapour fraction 0.5 divides by 0.5005", {0.5, 0, 0, 0.5, 0},
        {1, 1, 1, 0.001, 0.001}, 0.5, AbsentComponents::SplitLikeOthers,
        {0.5, 0, 0, 0.5 / 0.5005, 0}, {0.5, 0, 0, 0.001 * (0.5 / 0.5005), 0}},
@@ -40,9 +37,8 @@ TEST(RachfordRiceSplit, SplitsDividesAndNormalises) {
        {1, 1, 0, 0, 0}},
       {"the liquid-vapour split empties an absent component", {0.5, 0.5, 0, -0.1, 0},
        {2, 2, 3, 4, 5}, 0, AbsentComponents::Zero, {0.5, 0.5, 0, 0, 0}, {1, 1, 0, 0, 0}},
-      {"otherwise an absent component is split like the others", {0.5, 0.5, 0, -0.1, 0},
-       {2, 2, 3, 4, 5}, 0, AbsentComponents::SplitLikeOthers, {0.5, 0.5, 0, -0.1, 0},
-       {1, 1, 0, -0.4, 0}},
+      {"an empty fluid: empty phases, no residual", {}, {2, 2, 2, 2, 2}, 0.5,
+       AbsentComponents::SplitLikeOthers, {}, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -57,14 +53,6 @@ TEST(RachfordRiceSplit, SplitsDividesAndNormalises) {
       EXPECT_DOUBLE_EQ(y[i], Sy > 0 ? c.y[i] / Sy : 0) << i;
     }
   }
-}
-
-TEST(RachfordRiceSplit, AnEmptyFluidGivesEmptyPhasesAndNoResidual) {
-  Composition x{1, 1, 1, 1, 1}, y{1, 1, 1, 1, 1};
-  const auto sums = equilibria::RachfordRiceSplit({}, {2, 2, 2, 2, 2}, 0.5, x, y);
-  EXPECT_EQ(sums.Sx - sums.Sy, 0);
-  EXPECT_EQ(x, Composition{});
-  EXPECT_EQ(y, Composition{});
 }
 
 TEST(JudgeSplit, OnlyTheFirstPresentComponentIsTestedAndTheLastFailingTestDecides) {
@@ -111,21 +99,15 @@ TEST(JudgeSplit, OnlyTheFirstPresentComponentIsTestedAndTheLastFailingTestDecide
   }
 }
 
-TEST(LeverRule, TheVapourFractionSharesTheBulkVolumeBetweenThePhases) {
-  const struct {
-    double Vm, VmX, VmY;
-  } cases[] = {{100, 20, 500}, {30, 20.5, 102.7}, {499, 20, 500}, {21, 20, 500}};
-  for (const auto& c : cases) {
+TEST(LeverRule, SharesTheBulkVolumeOrSplitsHalfAndHalfOrPullsBack) {
+  for (const double Vm : {21.0, 100.0, 499.0}) {
     double phi = -7;
-    const double beta = equilibria::LeverRuleVapourFraction(c.Vm, c.VmX, c.VmY, phi);
-    // Mole-weighted volumes add up to the bulk volume; the vapour's share of
-    // that volume is phi.
-    EXPECT_NEAR((1 - beta) * c.VmX + beta * c.VmY, c.Vm, 1e-12 * c.Vm);
-    EXPECT_NEAR(beta * c.VmY / c.Vm, phi, 1e-12);
+    const double beta = equilibria::LeverRuleVapourFraction(Vm, 20, 500, phi);
+    // Mole-weighted phase volumes add up to the bulk volume; the vapour's
+    // share of that volume is phi.
+    EXPECT_NEAR((1 - beta) * 20 + beta * 500, Vm, 1e-12 * Vm);
+    EXPECT_NEAR(beta * 500 / Vm, phi, 1e-12);
   }
-}
-
-TEST(LeverRule, WithoutAVolumeItSplitsHalfAndHalfAndFarOutsideItIsPulledBack) {
   const struct {
     const char* what;
     double Vm, VmX, VmY, beta, phi;
