@@ -33,7 +33,6 @@ struct EquilibriumResult {
   QString resultText;  // `ResultText`: the count of passes or the verdict
 };
 
-
 // Fills molar volume, density, composition and fugacity rows of both phases
 // from the last pass of a run: a row for each component whose bulk fraction
 // z(i) is not 0, in component order; fugacities x(i)·phi(i)·P in MPa.

@@ -55,7 +55,7 @@ void FillComponentList(fw::Listbox& list, const std::vector<ComponentRow>& rows)
 
 void ShowSingleValue(fw::Listbox& list, const QString& text) {
   list.DeleteAllRows();
-  if (!text.isEmpty()) list.AddRow(text);
+  list.AddRow(text);
 }
 
 }  // namespace equilibria

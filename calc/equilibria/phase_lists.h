@@ -41,8 +41,7 @@ void StoreEditedFraction(const fw::Listbox& list, int row, Composition& phase);
 // Empties the list and appends the rows (" " then name and value cells).
 void FillComponentList(fw::Listbox& list, const std::vector<ComponentRow>& rows);
 
-// Empties a one-column list and, unless the text is empty, appends one row
-// holding it.
+// Empties a one-column list and appends one row holding the text.
 void ShowSingleValue(fw::Listbox& list, const QString& text);
 
 }  // namespace equilibria
