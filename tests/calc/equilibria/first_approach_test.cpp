@@ -17,7 +17,6 @@ using fw::Str;
 
 double Sum(const Composition& c) { return c[0] + c[1] + c[2] + c[3] + c[4]; }
 
-// (K − 1)·1 + 1 loses the last digits of a K far below 1, hence 1e-12.
 // The phase that is not the bulk fluid: z(i)·K(i) (or z(i)/K(i)), normalised.
 Composition Scaled(const Composition& z, const Composition& K, bool divide) {
   Composition c;
@@ -27,6 +26,7 @@ Composition Scaled(const Composition& z, const Composition& K, bool divide) {
   return c;
 }
 
+// (K − 1)·1 + 1 loses the last digits of a K far below 1, hence 1e-12.
 void ExpectComposition(const Composition& actual, const Composition& expected) {
   for (int i = 0; i < 5; ++i) EXPECT_NEAR(actual[i], expected[i], 1e-12) << "component " << i;
 }
