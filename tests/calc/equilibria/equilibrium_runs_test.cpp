@@ -146,6 +146,18 @@ TEST_F(BubbleDewRun, ASplitThatConvergesOnFailedVolumesIsNoSolution) {
   EXPECT_EQ(r.phaseX.composition.size(), 2u) << "the last pass is still shown";
 }
 
+TEST_F(BubbleDewRun, AVolumeSolveThatFailedIsScannedForAnewNotRestartedFrom0) {
+  // The liquid solve of pure water fails on the way; restarted from its 0
+  // it would fail for good and the split would settle on neutral coefficients.
+  Globals::fraction = {1, 0, 0, 0, 0};
+  const QString start = BubbleDewFirstApproach(
+      {HomogenizationMode::Temperature, BulkPhase::Vapour, TemperatureUnit::Kelvin, "573.15", ""});
+  const auto r =
+      CalculateBubbleDewPoint({HomogenizationMode::Temperature, BulkPhase::Vapour, start}, nullptr);
+  EXPECT_GT(Val(r.phaseX.molarVolume), 0);
+  EXPECT_FALSE(r.resultText.startsWith(kSolutionAfter)) << r.resultText.toStdString();
+}
+
 using LiquidVapourRun = PhaseStateTest;
 
 TEST_F(LiquidVapourRun, WithoutFirstApproachTheWholeFeedStartsInPhaseX) {
