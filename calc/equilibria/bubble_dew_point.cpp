@@ -1,0 +1,111 @@
+#include "calc/equilibria/bubble_dew_point.h"
+
+#include <cmath>
+
+#include "app/framework/ValStr.h"
+#include "calc/equilibria/phase_split.h"
+#include "fluid/RuntimeBackgroundTask.h"
+
+namespace equilibria {
+
+namespace {
+
+bool Positive(double v) { return v > 0 && std::isfinite(v); }
+
+// Marks the phase that differs from the bulk fluid: the denser one (smaller
+// molar volume) at a bubble point, the lighter one at a dew point.
+void MarkSolutionColumn(BulkPhase bulk, double VmX, double VmY, BubbleDewResult& r) {
+  if (bulk == BulkPhase::Liquid) {
+    r.captionX = VmX < VmY ? kPhaseXSolution : kPhaseX;
+    r.captionY = VmY < VmX ? kPhaseYSolution : kPhaseY;
+  }
+  if (bulk == BulkPhase::Vapour) {
+    r.captionY = VmX < VmY ? kPhaseYSolution : kPhaseY;
+    r.captionX = VmY < VmX ? kPhaseXSolution : kPhaseX;
+  }
+}
+
+}  // namespace
+
+BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
+                                        const std::function<bool()>& stillOpen) {
+  BubbleDewResult result;
+  const bool pressureSought = input.mode == HomogenizationMode::Temperature;
+  // The given quantity is the one of the last first approach.
+  const double given = pressureSought ? Globals::TK_global : Globals::PMPa_global;
+  const double u0 = fw::Val(input.startText);
+  // The bulk fluid of this run: a composition entered anew during the run
+  // must not mix into it.
+  const Composition z = Globals::fraction;
+  const double beta = input.bulk == BulkPhase::Vapour ? 1 : 0;
+
+  // No state of the fluid exists at 0 K or 0 MPa; a pressure left at 0 would
+  // even pass as a solution.
+  if (!Positive(given) || !Positive(u0)) {
+    result.refused = true;
+    result.resultText = kPutTemperaturePressure;
+    return result;
+  }
+  Composition& x = Globals::xgas;
+  Composition& y = Globals::ygas;
+  const double Sx0 = x[0] + x[1] + x[2] + x[3] + x[4];
+  const double Sy0 = y[0] + y[1] + y[2] + y[3] + y[4];
+  // Without a first approach (or with its values all deleted) there are no
+  // start compositions to normalise.
+  if (!Positive(Sx0) || !Positive(Sy0)) {
+    result.refused = true;
+    result.resultText = kNoSolution;
+    return result;
+  }
+  for (int i = 0; i < 5; ++i) {
+    x[i] = x[i] / Sx0;
+    y[i] = y[i] / Sy0;
+    RuntimeBackgroundTask();
+  }
+
+  PhaseSplitSetup setup;
+  setup.sought = pressureSought ? Sought::Pressure : Sought::Temperature;
+  setup.fixed = given;
+  setup.u = u0;
+  setup.uPrev = pressureSought ? 0.9 * u0 : u0 - 10.0;
+  setup.fPrev = -0.01;
+  setup.f = 0.01;
+  setup.step = (setup.u - setup.uPrev) / 2;
+  setup.passLimit = kBubbleDewPassLimit;
+  setup.beta = [beta](double, double) { return beta; };
+  if (pressureSought) {
+    setup.bound = [](double& u, double& step) {
+      if (u > kHighestPressure) {
+        u = (u - step) / 2;
+        step = step / 10;
+      }
+    };
+  }
+  setup.stillOpen = stillOpen;
+
+  const PhaseSplitResult run = RunPhaseSplit(setup, z, x, y);
+  if (run.outcome == SplitOutcome::Stopped) {
+    result.stopped = true;
+    return result;
+  }
+
+  result.answer = fw::Str(run.u);
+  DescribePhases(z, x, y, run, result);
+  result.resultText = SolutionCount(run.lastPass);
+  MarkSolutionColumn(input.bulk, run.VmX, run.VmY, result);
+
+  if (run.outcome != SplitOutcome::Converged) {
+    result.resultText = kNoSolution;
+    return result;
+  }
+  switch (JudgeSplit(z, x, y, run, /*checkFugacities=*/true)) {
+    case Verdict::None: return result;
+    case Verdict::TrivialSolution: result.resultText = kTrivialSolution; break;
+    case Verdict::FugacitiesNotEqual: result.resultText = kFugacitiesNotEqual; break;
+  }
+  result.captionX = kPhaseX;
+  result.captionY = kPhaseY;
+  return result;
+}
+
+}  // namespace equilibria

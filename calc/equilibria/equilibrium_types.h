@@ -1,0 +1,51 @@
+// What the two phase-equilibrium windows ("Bubble-Dew point" and
+// "Liquid-Vapour Equilibrium") and their calculations share: component names,
+// the rows of the per-component lists, the texts of the result line and the
+// reading of a typed temperature.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include <QString>
+
+#include "fluid/Globals.h"
+
+namespace equilibria {
+
+using Globals::Composition;
+
+// Column 0 of every per-component row, by component index.
+inline const std::array<QString, 5> kComponentNames = {"H2O", "CO2", "CH4", "NaCl", "KCl"};
+
+// One row of a per-component list: name in column 0, value text in column 1.
+struct ComponentRow {
+  QString name;
+  QString value;
+  bool operator==(const ComponentRow&) const = default;
+};
+
+// The temperature unit radios "Kelvin" ("in K") and "Celsius" ("in ˚C").
+enum class TemperatureUnit { Kelvin, Celsius };
+
+// A typed temperature in K: Val of the text, plus 273.15 in ˚C.
+double TypedKelvin(TemperatureUnit unit, const QString& text);
+
+// Texts of the result line `ResultText`.
+inline const QString kSolutionAfter = "Solution after ";
+inline const QString kIterations = " iterations";
+inline const QString kNoSolution = "No solution, adjust First Approach and try again";
+inline const QString kTrivialSolution =
+    "Possible trivial solution, optional: adjust First Approach and try again";
+inline const QString kFugacitiesNotEqual =
+    "Fugacities are not equal: adjust First Approach and try again";
+inline const QString kFractionsOutOfRange = "The fractions must have a number between 0 and 1";
+// A run refused before it starts, for want of a positive temperature or
+// pressure (the equation of state has no state at 0 K or 0 MPa).
+inline const QString kPutTemperaturePressure =
+    "warning: put a number for temperature and pressure";
+// The same in the liquid-vapour window, which also needs the bulk molar volume.
+inline const QString kPutVolumeTemperaturePressure =
+    "warning: put a number for molar volume, temperature and pressure";
+
+}  // namespace equilibria

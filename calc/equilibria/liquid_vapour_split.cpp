@@ -1,0 +1,96 @@
+#include "calc/equilibria/liquid_vapour_split.h"
+
+#include <cmath>
+
+#include "app/framework/ValStr.h"
+#include "calc/equilibria/phase_split.h"
+
+namespace equilibria {
+
+namespace {
+
+bool Positive(double v) { return v > 0 && std::isfinite(v); }
+
+// Where an out-of-range vapour fraction is pulled back to: half way from
+// this value towards 1 above the upper bound, half of it below the lower.
+constexpr double kPullBack = 0;
+
+}  // namespace
+
+double LeverRuleVapourFraction(double Vm, double VmX, double VmY, double& phi) {
+  double beta = 0.5;
+  if (Vm > 0 && VmX - VmY != 0) {
+    phi = VmY * (VmX - Vm) / (Vm * (VmX - VmY));
+    beta = phi * VmX / (VmY + phi * (VmX - VmY));
+  }
+  if (beta > 2.0) beta = (kPullBack + 1) / 2;
+  if (beta < -1.0) beta = kPullBack / 2;
+  return beta;
+}
+
+EquilibriumResult CalculateLiquidVapourSplit(const LiquidVapourInput& input,
+                                             const std::function<bool()>& stillOpen) {
+  EquilibriumResult result;
+  const Composition z = Globals::fraction;
+  const double Vm = fw::Val(input.volumeText);
+  const double T = TypedKelvin(input.unit, input.temperatureText);
+  const double P0 = fw::Val(input.pressureText);
+  const double s = fw::Val(input.fractionText);
+
+  // No state exists at 0 K or 0 MPa, and without a bulk volume the lever
+  // rule never applies: the "fractions" shown would only echo the start.
+  if (!Positive(Vm) || !Positive(T) || !Positive(P0)) {
+    result.refused = true;
+    result.resultText = kPutVolumeTemperaturePressure;
+    return result;
+  }
+  Globals::Vm_global = Vm;
+  Globals::TK_global = T;
+
+  // First split with the distribution constants at hand; the start value
+  // typed as a volume fraction serves as the vapour mole fraction.
+  Composition x{};
+  Composition y{};
+  const Composition K = Globals::K_liq_vap;
+  const SplitSums start = RachfordRiceSplit(z, K, s, x, y, AbsentComponents::Zero);
+
+  double phi = s;
+  PhaseSplitSetup setup;
+  setup.sought = Sought::Pressure;
+  setup.fixed = T;
+  setup.u = P0;
+  setup.uPrev = 0.9 * P0;
+  setup.f = start.Sx - start.Sy;
+  setup.fPrev = -0.01;
+  setup.step = (P0 - setup.uPrev) / 2;
+  setup.passLimit = kLiquidVapourPassLimit;
+  setup.absent = AbsentComponents::Zero;
+  setup.beta = [Vm, &phi](double VmX, double VmY) {
+    return LeverRuleVapourFraction(Vm, VmX, VmY, phi);
+  };
+  setup.stillOpen = stillOpen;
+
+  const PhaseSplitResult run = RunPhaseSplit(setup, z, x, y);
+  if (run.outcome == SplitOutcome::Stopped) {
+    result.stopped = true;
+    return result;
+  }
+
+  result.answer = fw::Str(run.P);
+  Globals::PMPa_global = run.P;
+  result.phaseX.volumeFraction = fw::Str(1 - phi);
+  result.phaseY.volumeFraction = fw::Str(phi);
+  DescribePhases(z, x, y, run, result);
+
+  result.resultText = SolutionCount(run.lastPass);
+  if (run.outcome != SplitOutcome::Converged) {
+    result.resultText = kNoSolution;
+    return result;
+  }
+  if (JudgeSplit(z, x, y, run, /*checkFugacities=*/false) != Verdict::None)
+    result.resultText = kTrivialSolution;
+  if (phi > 1 || !(phi > 0)) result.resultText = kFractionsOutOfRange;
+  return result;
+}
+
+}  // namespace equilibria
