@@ -21,22 +21,22 @@ constexpr auto kBlocks = fw::EncodeWindow([] {
       Window("Bubble-Dew point", 635, 700).Placement(2).Resizable().Limits(635, 400, 635, 925),
       fw::StoredOrder::Table,
       Rectangle("Rectangle1", 0, 0, 620, 925).Fill(0xFFFFFF).BorderWidth(0),
-      GroupBox("GroupBox6", 20, 15, 440, 120).Caption("Select").Italic().Size(16).Parent(kPanel),
-      RadioButton("RadioButtonTh", 30, 42, 235, 22).Caption("Homogenization Temperature")
+      GroupBox("GroupBox6", 20, 15, 460, 120).Caption("Select").Italic().Size(16).Parent(kPanel),
+      RadioButton("RadioButtonTh", 30, 42, 258, 22).Caption("Homogenization Temperature")
           .Size(16).On().Parent(kSelect),
-      EditField("dataEntryTh", 270, 42, 100, 22).Size(16).Parent(kSelect),
-      StaticText("StaticText3", 378, 42, 78, 22).Text("Kelvin").Size(16).Parent(kSelect),
-      RadioButton("RadioButtonPh", 30, 98, 235, 22).Caption("Homogenization Pressure")
+      EditField("dataEntryTh", 291, 42, 95, 22).Size(16).Parent(kSelect),
+      StaticText("StaticText3", 392, 42, 84, 22).Text("Kelvin").Size(16).Parent(kSelect),
+      RadioButton("RadioButtonPh", 30, 98, 258, 22).Caption("Homogenization Pressure")
           .Size(16).Parent(kSelect),
-      EditField("dataEntryPh", 270, 98, 100, 22).Size(16).Parent(kSelect),
-      StaticText("StaticText4", 378, 98, 78, 22).Text("MPa").Size(16).Parent(kSelect),
+      EditField("dataEntryPh", 291, 98, 95, 22).Size(16).Parent(kSelect),
+      StaticText("StaticText4", 392, 98, 84, 22).Text("MPa").Size(16).Parent(kSelect),
       StaticText("StaticText1", 50, 70, 400, 16)
           .Text("* temperature must exceed 573.15 K in the system H2O-NaCl-KCl").Size(10)
           .Italic().Parent(kSelect),
-      GroupBox("GroupBox1", 475, 35, 70, 54).Parent(kPanel),
-      RadioButton("Kelvin", 482, 42, 56, 20).Caption("in K").Size(12).On().Parent(kPanel),
-      RadioButton("Celsius", 482, 63, 56, 20).Caption("in \u02DAC").Size(12).Parent(kPanel),
-      PushButton("Clear", 555, 15, 50, 20).Caption("clear").Size(10).Parent(kPanel),
+      GroupBox("GroupBox1", 490, 35, 70, 54).Parent(kPanel),
+      RadioButton("Kelvin", 497, 42, 56, 20).Caption("in K").Size(12).On().Parent(kPanel),
+      RadioButton("Celsius", 497, 63, 56, 20).Caption("in \u02DAC").Size(12).Parent(kPanel),
+      PushButton("Clear", 560, 12, 50, 20).Caption("clear").Size(10).Parent(kPanel),
       GroupBox("GroupBox4", 20, 145, 280, 80).Caption("Mode").Italic().Size(16).Parent(kPanel),
       RadioButton("Vapour", 30, 170, 100, 22).Caption(" Vapour").Size(16).Parent(kMode),
       RadioButton("Liquid", 30, 196, 100, 22).Caption(" Liquid").Size(16).Parent(kMode),
