@@ -2,6 +2,7 @@
 
 #include "app/framework/Controls.h"
 #include "app/picture_resources.h"
+#include "calc/equilibria/ListDeclarations.h"
 #include "calc/equilibria/ResultControls.h"
 #include "calc/equilibria/TPx_range.h"
 #include "calc/equilibria/bubble_dew_first_approach.h"
@@ -55,10 +56,8 @@ constexpr auto kBlocks = fw::EncodeWindow([] {
           .Parent(kApproach),
       StaticText("PhaseX", 150, 345, 80, 20).Text("Phase X").Size(14).Parent(kApproach),
       StaticText("PhaseY", 370, 345, 80, 20).Text("Phase Y").Size(14).Parent(kApproach),
-      Listbox("ListBoxPhaseX", 150, 367, 190, 105).Columns(2, "40% 60%").Italic().Size(14)
-          .Parent(kApproach),
-      Listbox("ListBoxPhaseY", 370, 367, 190, 105).Columns(2, "40% 60%").Italic().Size(14)
-          .Parent(kApproach),
+      equilibria::PhaseList("ListBoxPhaseX", 150, 367, 190, 105, kApproach),
+      equilibria::PhaseList("ListBoxPhaseY", 370, 367, 190, 105, kApproach),
       StaticText("StaticText5", 290, 488, 310, 28)
           .Text("* The values in \"First Approach\" can be manually changed").Size(10)
           .Multiline().Parent(kPanel),
@@ -74,22 +73,18 @@ constexpr auto kBlocks = fw::EncodeWindow([] {
       StaticText("PhaseY1", 390, 605, 190, 20).Text("Phase Y").Size(14).Parent(kPanel),
       StaticText("MolarVolume", 20, 630, 140, 25).Text("Molar Volume").Size(16)
           .Parent(kPanel),
-      Listbox("ListBoxVmX", 165, 630, 190, 25).Size(16).Parent(kPanel),
-      Listbox("ListBoxVmY", 390, 630, 190, 25).Size(16).Parent(kPanel),
+      equilibria::ValueList("ListBoxVmX", 165, 630, 190, 25, kPanel),
+      equilibria::ValueList("ListBoxVmY", 390, 630, 190, 25, kPanel),
       StaticText("Density", 20, 665, 140, 25).Text("Density").Size(16).Parent(kPanel),
-      Listbox("ListBoxDX", 165, 665, 190, 25).Size(16).Parent(kPanel),
-      Listbox("ListBoxDY", 390, 665, 190, 25).Size(16).Parent(kPanel),
+      equilibria::ValueList("ListBoxDX", 165, 665, 190, 25, kPanel),
+      equilibria::ValueList("ListBoxDY", 390, 665, 190, 25, kPanel),
       StaticText("Compositions", 20, 700, 140, 25).Text("Composition").Size(16)
           .Parent(kPanel),
-      Listbox("ListBoxPhaseX1", 165, 700, 190, 85).Columns(2, "40% 60%").Italic().Size(14)
-          .Parent(kPanel),
-      Listbox("ListBoxPhaseY1", 390, 700, 190, 85).Columns(2, "40% 60%").Italic().Size(14)
-          .Parent(kPanel),
+      equilibria::PhaseList("ListBoxPhaseX1", 165, 700, 190, 85, kPanel),
+      equilibria::PhaseList("ListBoxPhaseY1", 390, 700, 190, 85, kPanel),
       StaticText("Fugacity", 20, 795, 140, 25).Text("Fugacity (MPa)").Size(16).Parent(kPanel),
-      Listbox("ListBoxPhaseX2", 165, 795, 190, 85).Columns(2, "40% 60%").Italic().Size(14)
-          .Parent(kPanel),
-      Listbox("ListBoxPhaseY2", 390, 795, 190, 85).Columns(2, "40% 60%").Italic().Size(14)
-          .Parent(kPanel),
+      equilibria::PhaseList("ListBoxPhaseX2", 165, 795, 190, 85, kPanel),
+      equilibria::PhaseList("ListBoxPhaseY2", 390, 795, 190, 85, kPanel),
       RoundRectangle("RoundRectangle1", 20, 890, 580, 28).Fill(0xFFFFFF).BorderWidth(1)
           .BorderColor(0x000000).Oval(16, 16).Parent(kPanel),
       StaticText("ResultText", 30, 894, 560, 20).Size(14).Parent("RoundRectangle1"),
@@ -152,7 +147,8 @@ void BubbleDewPoint::Kelvin_Action() {
 
 void BubbleDewPoint::Celsius_Action() {
   if (!Radio("Celsius").Value()) return;
-  Label("StaticText1").SetText("* temperature must exceed 300.0 \u02DAC in the H2O-NaCl-KCl system");
+  Label("StaticText1").SetText(
+      "* temperature must exceed 300.0 \u02DAC in the H2O-NaCl-KCl system");
   Label("StaticText3").SetText("\u02DACelsius");
 }
 

@@ -1,6 +1,7 @@
 #include "calc/equilibria/LiquidVapourEq.h"
 
 #include "app/framework/Controls.h"
+#include "calc/equilibria/ListDeclarations.h"
 #include "calc/equilibria/ResultControls.h"
 #include "calc/equilibria/SLV.h"
 #include "calc/equilibria/TPx_range.h"
@@ -43,10 +44,8 @@ constexpr auto kBlocks = fw::EncodeWindow([] {
       StaticText("Composition", 30, 268, 100, 20).Text("Composition").Size(14).Parent(kApproach),
       StaticText("PhaseX", 150, 268, 60, 20).Text("Phase X").Size(14).Parent(kApproach),
       StaticText("PhaseY", 370, 268, 60, 20).Text("Phase Y").Size(14).Parent(kApproach),
-      Listbox("ListBoxPhaseX", 150, 288, 190, 80).Columns(2, "40% 60%").Italic().Size(14)
-          .Parent(kApproach),
-      Listbox("ListBoxPhaseY", 370, 288, 190, 80).Columns(2, "40% 60%").Italic().Size(14)
-          .Parent(kApproach),
+      equilibria::PhaseList("ListBoxPhaseX", 150, 288, 190, 80, kApproach),
+      equilibria::PhaseList("ListBoxPhaseY", 370, 288, 190, 80, kApproach),
       StaticText("StaticText4", 290, 380, 290, 15)
           .Text("* The values in \"First Approach\" can be manually changed").Size(10)
           .Parent(kPanel),
@@ -59,27 +58,23 @@ constexpr auto kBlocks = fw::EncodeWindow([] {
       StaticText("ResultPressure", 20, 450, 100, 25).Text("Pressure").Size(16).Parent(kPanel),
       StaticText("Answer", 134, 450, 120, 25).Size(16).Parent(kPanel),
       StaticText("Dimension2", 264, 450, 70, 25).Text("MPa").Size(16).Parent(kPanel),
-      Listbox("ListBoxVmX", 180, 545, 190, 25).Size(16).Parent(kPanel),
-      Listbox("ListBoxVmY", 390, 545, 190, 25).Size(16).Parent(kPanel),
-      Listbox("ListBoxPhaseX1", 180, 615, 190, 80).Columns(2, "40% 60%").Italic().Size(14)
-          .Parent(kPanel),
-      Listbox("ListBoxPhaseY1", 390, 615, 190, 80).Columns(2, "40% 60%").Italic().Size(14)
-          .Parent(kPanel),
+      equilibria::ValueList("ListBoxVmX", 180, 545, 190, 25, kPanel),
+      equilibria::ValueList("ListBoxVmY", 390, 545, 190, 25, kPanel),
+      equilibria::PhaseList("ListBoxPhaseX1", 180, 615, 190, 80, kPanel),
+      equilibria::PhaseList("ListBoxPhaseY1", 390, 615, 190, 80, kPanel),
       StaticText("Fugacity", 20, 705, 150, 25).Text("Fugacity (MPa)").Size(16).Parent(kPanel),
-      Listbox("ListBoxPhaseX2", 180, 705, 190, 80).Columns(2, "40% 60%").Italic().Size(14)
-          .Parent(kPanel),
-      Listbox("ListBoxPhaseY2", 390, 705, 190, 80).Columns(2, "40% 60%").Italic().Size(14)
-          .Parent(kPanel),
+      equilibria::PhaseList("ListBoxPhaseX2", 180, 705, 190, 80, kPanel),
+      equilibria::PhaseList("ListBoxPhaseY2", 390, 705, 190, 80, kPanel),
       StaticText("ResultFraction", 20, 510, 150, 25).Text("Volume Fraction").Size(16)
           .Parent(kPanel),
-      Listbox("ListBoxFracX", 180, 510, 190, 25).Size(16).Parent(kPanel),
-      Listbox("ListBoxFracY", 390, 510, 190, 25).Size(16).Parent(kPanel),
+      equilibria::ValueList("ListBoxFracX", 180, 510, 190, 25, kPanel),
+      equilibria::ValueList("ListBoxFracY", 390, 510, 190, 25, kPanel),
       RoundRectangle("RoundRectangle1", 20, 795, 560, 25).Fill(0xFFFFFF).BorderWidth(1)
           .BorderColor(0x000000).Oval(16, 16).Parent(kPanel),
       StaticText("ResultText", 30, 798, 540, 19).Size(14).Parent("RoundRectangle1"),
       StaticText("Density", 20, 580, 150, 25).Text("Density").Size(16).Parent(kPanel),
-      Listbox("ListBoxDX", 180, 580, 190, 25).Size(16).Parent(kPanel),
-      Listbox("ListBoxDY", 390, 580, 190, 25).Size(16).Parent(kPanel),
+      equilibria::ValueList("ListBoxDX", 180, 580, 190, 25, kPanel),
+      equilibria::ValueList("ListBoxDY", 390, 580, 190, 25, kPanel),
       StaticText("StaticText5", 140, 430, 160, 15).Text("* extensive computation times")
           .Size(10).Parent(kPanel),
       PushButton("Clear", 530, 20, 50, 20).Caption("clear").Size(10).Parent(kPanel),
@@ -131,7 +126,8 @@ void LiquidVapourEq::Kelvin_Action() {
 
 void LiquidVapourEq::Celsius_Action() {
   if (!Radio("Celsius").Value()) return;
-  Label("StaticText6").SetText("* temperature must exceed 300.0 \u02DAC in the H2O-NaCl-KCl system");
+  Label("StaticText6").SetText(
+      "* temperature must exceed 300.0 \u02DAC in the H2O-NaCl-KCl system");
   Label("StaticText3").SetText("\u02DACelsius");
 }
 

@@ -30,7 +30,8 @@ TEST_F(BubbleDewWindow, OpensInModeThWithKelvinAndNoBulkPhase) {
 TEST_F(BubbleDewWindow, RadiosRelabelAndEmptyOnlyTheOtherModesEntry) {
   Put("dataEntryTh", "600");
   Choose("Celsius");
-  EXPECT_EQ(Shown("StaticText1"), "* temperature must exceed 300.0 \u02DAC in the H2O-NaCl-KCl system");
+  EXPECT_EQ(Shown("StaticText1"),
+            "* temperature must exceed 300.0 \u02DAC in the H2O-NaCl-KCl system");
   EXPECT_EQ(Shown("StaticText3"), "\u02DACelsius");
   EXPECT_EQ(w.Field("dataEntryTh").Text(), "600");
   Choose("Kelvin");
@@ -38,7 +39,13 @@ TEST_F(BubbleDewWindow, RadiosRelabelAndEmptyOnlyTheOtherModesEntry) {
   Press("FirstApproach");
   const QString start = w.Field("dataEntry2").Text();
 
-  const struct { const char* mode; const char* emptied; const char* kept; const char* sought; const char* unit; } cases[] = {
+  const struct {
+    const char* mode;
+    const char* emptied;
+    const char* kept;
+    const char* sought;
+    const char* unit;
+  } cases[] = {
       {"RadioButtonPh", "dataEntryTh", "dataEntryPh", "Homogenization Temperature", "Kelvin"},
       {"RadioButtonTh", "dataEntryPh", "dataEntryTh", "Homogenization Pressure", "MPa"}};
   for (const auto& c : cases) {
@@ -67,7 +74,8 @@ TEST_F(BubbleDewWindow, ThePictureOfTheBulkPhaseShowsAndClearHidesBoth) {
   Press("Clear");
   EXPECT_FALSE(On("Liquid") || On("Vapour"));
   EXPECT_FALSE(Shows("ImageWell1") || Shows("ImageWell2"));
-  for (const char* field : {"dataEntryTh", "dataEntryPh", "dataEntry2"}) EXPECT_EQ(w.Field(field).Text(), "");
+  for (const char* field : {"dataEntryTh", "dataEntryPh", "dataEntry2"})
+    EXPECT_EQ(w.Field(field).Text(), "");
   EXPECT_EQ(ListOf("ListBoxPhaseX").ListCount() + ListOf("ListBoxPhaseY").ListCount(), 0);
   EXPECT_TRUE(On("RadioButtonPh") && On("Celsius")) << "modes and units stay";
   EXPECT_EQ(Shown("Homogen"), "Homogenization Temperature");
@@ -85,7 +93,8 @@ TEST_F(BubbleDewWindow, TheScrollRangeIsWhatTheWindowHeightLeavesOfThePanel) {
   }
   bar.SetValue(225);
   EXPECT_EQ(w.ControlByName("Rectangle1").Top(), -225);
-  EXPECT_EQ(w.ControlByName("ResultText").Top() + w.ControlByName("ResultText").Height() <= 700, true)
+  EXPECT_EQ(w.ControlByName("ResultText").Top() + w.ControlByName("ResultText").Height() <= 700,
+            true)
       << "the result line comes into view";
 }
 
@@ -109,7 +118,8 @@ TEST_F(BubbleDewWindow, FirstApproachSetsTheStartValueAndSplitsByBulkPhase) {
       << "in Vapour mode phase Y is the bulk fluid";
   double sumX = 0;
   for (int i : {0, 1, 3, 4}) sumX += Globals::fraction[i] / K[i];
-  EXPECT_EQ(ListOf("ListBoxPhaseX").Cell(2, 1), Str(0.07 / K[3] / sumX)) << "salts weigh a thousandfold";
+  EXPECT_EQ(ListOf("ListBoxPhaseX").Cell(2, 1), Str(0.07 / K[3] / sumX))
+      << "salts weigh a thousandfold";
   EXPECT_EQ(Globals::xgas[2], 0);
 
   Choose("RadioButtonPh");
@@ -119,7 +129,8 @@ TEST_F(BubbleDewWindow, FirstApproachSetsTheStartValueAndSplitsByBulkPhase) {
   EXPECT_EQ(w.Field("dataEntry2").Text(), "298.15");
   EXPECT_EQ(Globals::TK_global, 298.15);
   EXPECT_EQ(Globals::PMPa_global, 75);
-  EXPECT_EQ(Column(ListOf("ListBoxPhaseX"), 1), QStringList({Str(0.8), Str(0.1), Str(0.07), Str(0.03)}))
+  EXPECT_EQ(Column(ListOf("ListBoxPhaseX"), 1),
+            QStringList({Str(0.8), Str(0.1), Str(0.07), Str(0.03)}))
       << "in Liquid mode phase X is the bulk fluid";
 }
 
@@ -141,18 +152,21 @@ TEST_F(BubbleDewWindow, FindsTheBubblePressureOfABrineWithEqualFugacities) {
   EditRow(ListOf("ListBoxPhaseY"), 1, 1, "0.01");
   EXPECT_EQ(Globals::ygas[3], 0.01);
   Press("calculate");
-  ASSERT_TRUE(Shown("ResultText").startsWith("Solution after ")) << Shown("ResultText").toStdString();
+  ASSERT_TRUE(Shown("ResultText").startsWith("Solution after "))
+      << Shown("ResultText").toStdString();
   const double P = Val(Shown("Answer"));
   EXPECT_GT(P, 0);
   EXPECT_EQ(Shown("PhaseX1"), "Phase X, solution");
   EXPECT_EQ(Shown("PhaseY1"), "Phase Y");
   EXPECT_EQ(Column(ListOf("ListBoxPhaseX1"), 1), QStringList({Str(0.9), Str(0.1)}));
   for (int row : {0, 1})
-    EXPECT_NEAR(Val(ListOf("ListBoxPhaseX2").Cell(row, 1)), Val(ListOf("ListBoxPhaseY2").Cell(row, 1)), 1e-5 * P)
+    EXPECT_NEAR(Val(ListOf("ListBoxPhaseX2").Cell(row, 1)),
+                Val(ListOf("ListBoxPhaseY2").Cell(row, 1)), 1e-5 * P)
         << ListOf("ListBoxPhaseX2").Cell(row, 0).toStdString();
   const double VmX = Val(ListOf("ListBoxVmX").Cell(0, 0));
   EXPECT_NEAR(Globals::Pressure(kBrine, 873.15, VmX), P, 1e-4 * P);
-  EXPECT_EQ(Globals::PMPa_global, Globals::RaoultPressure(kBrine, 873.15, 0)) << "the result is not stored";
+  EXPECT_EQ(Globals::PMPa_global, Globals::RaoultPressure(kBrine, 873.15, 0))
+      << "the result is not stored";
 
   Press("FirstApproach");
   EXPECT_EQ(Shown("PhaseX1"), "Phase X");

@@ -13,9 +13,9 @@ namespace {
 
 using namespace equilibrium_driving;
 
-const char* const kResultLists[] = {"ListBoxVmX", "ListBoxDX", "ListBoxFracX", "ListBoxPhaseX1",
-                                    "ListBoxPhaseX2", "ListBoxVmY", "ListBoxDY", "ListBoxFracY",
-                                    "ListBoxPhaseY1", "ListBoxPhaseY2"};
+const char* const kResultLists[] = {
+    "ListBoxVmX", "ListBoxDX", "ListBoxFracX", "ListBoxPhaseX1", "ListBoxPhaseX2",
+    "ListBoxVmY", "ListBoxDY", "ListBoxFracY", "ListBoxPhaseY1", "ListBoxPhaseY2"};
 
 class LiquidVapourWindow : public EquilibriumDriving<LiquidVapourEq> {
  protected:
@@ -31,7 +31,8 @@ TEST_F(LiquidVapourWindow, UnitRadiosRewordTheNoteAndTheUnitOnly) {
   EXPECT_EQ(Shown("StaticText6"), "* temperature must exceed 573.15 K in the system H2O-NaCl-KCl");
   Put("dataEntry1", "300");
   Choose("Celsius");
-  EXPECT_EQ(Shown("StaticText6"), "* temperature must exceed 300.0 \u02DAC in the H2O-NaCl-KCl system");
+  EXPECT_EQ(Shown("StaticText6"),
+            "* temperature must exceed 300.0 \u02DAC in the H2O-NaCl-KCl system");
   EXPECT_EQ(Shown("StaticText3"), "\u02DACelsius");
   Choose("Kelvin");
   EXPECT_EQ(Shown("StaticText6"), "* temperature must exceed 573.15 K in the H2O-NaCl-KCl system");
@@ -58,8 +59,11 @@ TEST_F(LiquidVapourWindow, TheScrollBarRangeFollowsTheWindowHeight) {
 
 TEST_F(LiquidVapourWindow, FirstApproachFillsTheStartValuesAndListsAndEmptiesTheResults) {
   Globals::fraction = kBrine;
-  const struct { const char* unit; const char* typed; double T; } cases[] = {
-      {"Kelvin", "600", 600}, {"Celsius", "300", 573.15}};
+  const struct {
+    const char* unit;
+    const char* typed;
+    double T;
+  } cases[] = {{"Kelvin", "600", 600}, {"Celsius", "300", 573.15}};
   for (const auto& c : cases) {
     Choose(c.unit);
     Put("dataEntry", "40");
@@ -69,7 +73,8 @@ TEST_F(LiquidVapourWindow, FirstApproachFillsTheStartValuesAndListsAndEmptiesThe
     w.Label("Answer").SetText("stale");
     Press("CalFirstApproach");
     EXPECT_DOUBLE_EQ(Globals::TK_global, c.T);
-    const double mean = 0.5 * (Globals::RaoultPressure(kBrine, c.T, 0) + Globals::RaoultPressure(kBrine, c.T, 1));
+    const double mean =
+        0.5 * (Globals::RaoultPressure(kBrine, c.T, 0) + Globals::RaoultPressure(kBrine, c.T, 1));
     EXPECT_EQ(w.Field("dataEntry2").Text(), Str(mean));
     EXPECT_EQ(w.Field("dataEntry3").Text(), "0.5");
     EXPECT_EQ(Column(ListOf("ListBoxPhaseX"), 0), QStringList({"H2O", "NaCl"}));
@@ -122,7 +127,8 @@ TEST_F(LiquidVapourWindow, ACalculationWithoutVolumeOrTemperatureIsRefused) {
   Press("CalFirstApproach");
   ListOf("ListBoxVmX").AddRow("stale");
   Press("calculate");  // no bulk molar volume
-  EXPECT_EQ(Shown("ResultText"), "warning: put a number for molar volume, temperature and pressure");
+  EXPECT_EQ(Shown("ResultText"),
+            "warning: put a number for molar volume, temperature and pressure");
   EXPECT_EQ(RowsOfResults(), 0);
   EXPECT_EQ(Globals::PMPa_global, 0);
 }
@@ -138,24 +144,28 @@ TEST_F(LiquidVapourWindow, SplitsBrineIntoPhasesOfEqualFugacityThatShareTheBulkV
   Press("CalFirstApproach");
   const Globals::Composition firstApproach = Globals::xgas;
   Press("calculate");
-  ASSERT_TRUE(Shown("ResultText").startsWith("Solution after ")) << Shown("ResultText").toStdString();
+  ASSERT_TRUE(Shown("ResultText").startsWith("Solution after "))
+      << Shown("ResultText").toStdString();
   EXPECT_TRUE(Shown("ResultText").endsWith(" iterations"));
   const double P = Val(Shown("Answer"));
   EXPECT_NEAR(P, Globals::PMPa_global, 1e-6 * P);
   EXPECT_EQ(Globals::Vm_global, 40);
   EXPECT_EQ(Globals::xgas, firstApproach) << "the split keeps its compositions to itself";
-  const double VmX = Val(ListOf("ListBoxVmX").Cell(0, 0)), VmY = Val(ListOf("ListBoxVmY").Cell(0, 0));
+  const double VmX = Val(ListOf("ListBoxVmX").Cell(0, 0)),
+               VmY = Val(ListOf("ListBoxVmY").Cell(0, 0));
   const double phi = Val(ListOf("ListBoxFracY").Cell(0, 0));
   EXPECT_NEAR(Val(ListOf("ListBoxFracX").Cell(0, 0)) + phi, 1, 1e-6);
   EXPECT_NEAR(1 / ((1 - phi) / VmX + phi / VmY), 40, 1e-3) << "the phases fill the bulk volume";
   for (int row : {0, 1})
-    EXPECT_NEAR(Val(ListOf("ListBoxPhaseX2").Cell(row, 1)), Val(ListOf("ListBoxPhaseY2").Cell(row, 1)), 1e-5 * P)
+    EXPECT_NEAR(Val(ListOf("ListBoxPhaseX2").Cell(row, 1)),
+                Val(ListOf("ListBoxPhaseY2").Cell(row, 1)), 1e-5 * P)
         << ListOf("ListBoxPhaseX2").Cell(row, 0).toStdString();
   Globals::Composition x{};
   x[0] = Val(ListOf("ListBoxPhaseX1").Cell(0, 1));
   x[3] = Val(ListOf("ListBoxPhaseX1").Cell(1, 1));
   EXPECT_NEAR(Val(ListOf("ListBoxDX").Cell(0, 0)), Globals::Density(x, VmX), 1e-5);
-  EXPECT_NEAR(Globals::Pressure(x, 873.15, VmX), P, 1e-4 * P) << "the phase volume solves the pressure";
+  EXPECT_NEAR(Globals::Pressure(x, 873.15, VmX), P, 1e-4 * P)
+      << "the phase volume solves the pressure";
 
   Press("SLVbutton");
   SLV* slv = SLV::OpenInstanceOf();

@@ -46,10 +46,13 @@ TEST_F(SLVWindow, ComparesTheIsochorePressureWithTheSLVPressureInABandOfOnePerMi
   const double slv = SLVPressureAt(T, 0.75);
   ASSERT_GT(slv, 0);
   EXPECT_EQ(ShownPictures(), "") << "all three hidden at opening";
-  const struct { double P; const char* shown; } cases[] = {
-      {2 * slv, "CanvasHigh"},        {1.0011 * slv, "CanvasHigh"}, {slv, "CanvasEqual"},
-      {1.0009 * slv, "CanvasEqual"},  {slv / 1.0009, "CanvasEqual"}, {slv / 1.0011, "CanvasLow"},
-      {0.5 * slv, "CanvasLow"}};
+  const struct {
+    double P;
+    const char* shown;
+  } cases[] = {{2 * slv, "CanvasHigh"},       {1.0011 * slv, "CanvasHigh"},
+               {slv, "CanvasEqual"},          {1.0009 * slv, "CanvasEqual"},
+               {slv / 1.0009, "CanvasEqual"}, {slv / 1.0011, "CanvasLow"},
+               {0.5 * slv, "CanvasLow"}};
   for (const auto& c : cases) {
     ActivateWith(T, c.P, 31.5);
     EXPECT_EQ(ShownPictures(), c.shown) << c.P / slv;

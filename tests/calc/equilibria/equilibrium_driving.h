@@ -28,8 +28,10 @@ inline void EditRow(fw::Listbox& list, int row, int clickedColumn, const QString
   auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
   ASSERT_NE(editor, nullptr);
   editor->selectAll();
-  if (text.isEmpty()) QTest::keyClick(editor, Qt::Key_Delete);
-  else QTest::keyClicks(editor, text);
+  if (text.isEmpty())
+    QTest::keyClick(editor, Qt::Key_Delete);
+  else
+    QTest::keyClicks(editor, text);
   QTest::keyClick(editor, Qt::Key_Return);
   QCoreApplication::processEvents();
 }
@@ -52,8 +54,8 @@ class EquilibriumDriving : public Driving<W> {
   bool Shows(const char* control) { return this->w.ControlByName(control).Visible(); }
 
  private:
-  std::tuple<Globals::Composition, Globals::Composition, Globals::Composition,
-             Globals::Composition> saved_;
+  std::tuple<Globals::Composition, Globals::Composition, Globals::Composition, Globals::Composition>
+      saved_;
 };
 
 }  // namespace equilibrium_driving

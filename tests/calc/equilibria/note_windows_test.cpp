@@ -25,10 +25,17 @@ struct NoteWindow {
 using NoteWindows = WindowTest;
 
 template <class W>
-fw::Window& Open() { return W::Instance(); }
+fw::Window& Open() {
+  return W::Instance();
+}
 
 const NoteWindow kNotes[] = {
-    {Open<TPx_range>, "Liquid - Vapour Equilibrium", 640, 730, {"Canvas1", "Canvas2", "Canvas3"}, false},
+    {Open<TPx_range>,
+     "Liquid - Vapour Equilibrium",
+     640,
+     730,
+     {"Canvas1", "Canvas2", "Canvas3"},
+     false},
     {Open<ConstructionSpinodal>, "Spinodal", 655, 120, {}, true},
     {Open<ConstructionCritical>, "Critical Point", 655, 425, {"Canvas1", "Canvas2"}, false},
 };
@@ -57,7 +64,8 @@ TEST_F(NoteWindows, EachNoteWindowOpensWithItsPicturesAndNothingToOperate) {
   const fw::Window& critical = ConstructionCritical::Instance();
   EXPECT_EQ(spinodal.Label("StaticText1").Text(), "Under Construction");
   EXPECT_EQ(critical.Label("StaticText1").Text(), spinodal.Label("StaticText1").Text());
-  EXPECT_EQ(critical.Label("StaticText1").Label()->palette().color(QPalette::WindowText), QColor(Qt::red));
+  EXPECT_EQ(critical.Label("StaticText1").Label()->palette().color(QPalette::WindowText),
+            QColor(Qt::red));
   EXPECT_TRUE(spinodal.Label("StaticText2").Text().endsWith("."));
   EXPECT_TRUE(critical.Label("StaticText3").Text().endsWith(":"));
 }
