@@ -20,7 +20,8 @@
 // It gives back every text of the result controls (equilibrium_result.h)
 // and the two column captions `PhaseX1` / `PhaseY1` ("Phase X, solution"
 // marks the bulk phase's counterpart found). With `stopped` the window writes
-// nothing; otherwise it writes every field, in the order of the struct.
+// nothing; with `refused` it shows resultText and empties the other result
+// controls; otherwise it writes every field.
 #pragma once
 
 #include <functional>

@@ -7,14 +7,15 @@
 #include <QString>
 
 #include "calc/equilibria/equilibrium_types.h"
+#include "calc/equilibria/phase_split.h"
 
 namespace equilibria {
 
 // The results of one phase (phase X: ListBox...X..., phase Y: ListBox...Y...).
 struct PhaseResult {
-  QString volumeFraction;               // the one row of ListBoxFracX / ListBoxFracY (liquid-vapour only)
-  QString molarVolume;                  // the one row of ListBoxVmX / ListBoxVmY, cm3/mol
-  QString density;                      // the one row of ListBoxDX / ListBoxDY, g/cm3
+  QString volumeFraction;  // the one row of ListBoxFracX / ListBoxFracY (liquid-vapour only)
+  QString molarVolume;     // the one row of ListBoxVmX / ListBoxVmY, cm3/mol
+  QString density;         // the one row of ListBoxDX / ListBoxDY, g/cm3
   std::vector<ComponentRow> composition;  // rows of ListBoxPhaseX1 / ListBoxPhaseY1
   std::vector<ComponentRow> fugacity;     // rows of ListBoxPhaseX2 / ListBoxPhaseY2, MPa
 };
@@ -31,12 +32,6 @@ struct EquilibriumResult {
   PhaseResult phaseY;
   QString resultText;  // `ResultText`: the count of passes or the verdict
 };
-
-}  // namespace equilibria
-
-#include "calc/equilibria/phase_split.h"
-
-namespace equilibria {
 
 // Fills molar volume, density, composition and fugacity rows of both phases
 // from the last pass of a run: a row for each component whose bulk fraction

@@ -17,7 +17,8 @@
 // It gives back every text of the result controls (equilibrium_result.h,
 // with the volume fractions of ListBoxFracX / ListBoxFracY). The captions
 // `PhaseX1` and `PhaseY1` are not touched. With `stopped` the window writes
-// nothing; otherwise it writes every field.
+// nothing; with `refused` it shows resultText and empties the other result
+// controls; otherwise it writes every field.
 #pragma once
 
 #include <cstdint>

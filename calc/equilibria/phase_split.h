@@ -8,12 +8,18 @@
 // K(i) = phiX(i)/phiY(i) into Globals::K_liq_vap, splits the bulk composition
 // z at the pass's vapour mole fraction beta, and drives u by the residual
 // Sx − Sy of the split. The caller supplies the start values, the pass limit,
-// the rule for beta and an optional bound on u (calc/equilibria/
-// bubble_dew_point.h and liquid_vapour_split.h are the two callers).
+// the rule for beta and an optional bound on u (the two callers are
+// bubble_dew_point.h and liquid_vapour_split.h).
 //
 // Every loop over the components yields to the event loop once per component
 // and every pass once more; after each pass `stillOpen` is asked whether the
 // calling window is still there, and the run stops when it is not.
+//
+// A run counts as converged only when both phases have a molar volume in its
+// last pass: a failed volume solve gives neutral coefficients (1), on which
+// the split can settle without any equilibrium (SplitOutcome::PhaseLost). A
+// volume solve that failed is not restarted from its 0 in the next pass but
+// from a new start-volume scan.
 #pragma once
 
 #include <cstdint>

@@ -1,0 +1,229 @@
+// Whole runs of the bubble and dew point and the liquid-vapour split
+// calculations on the equation of state: the values of their first pass,
+// the identities of a converged split, the runs they refuse and the runs
+// that must not pass as solutions.
+#include <gtest/gtest.h>
+
+#include "app/framework/ValStr.h"
+#include "calc/equilibria/bubble_dew_first_approach.h"
+#include "calc/equilibria/bubble_dew_point.h"
+#include "calc/equilibria/liquid_vapour_first_approach.h"
+#include "calc/equilibria/liquid_vapour_split.h"
+#include "fluid/RuntimeBackgroundTask.h"
+#include "phase_state.h"
+
+namespace {
+
+using namespace equilibria;
+using fw::Val;
+
+// K-values of a first pass at T and P from the start compositions, by the
+// same calls as the iteration: liquid-like and vapour-like start volumes.
+Composition FirstPassK(const Composition& x, const Composition& y, double T, double P) {
+  const double VmX = Globals::Volume(x, T, P, Globals::Volume_Approach(0, x, T, P));
+  Globals::Fugacities(x, T, P, VmX);
+  const Composition phiX = Globals::Coefficient;
+  const double VmY = Globals::Volume(y, T, P, Globals::Volume_Approach(1, y, T, P));
+  Globals::Fugacities(y, T, P, VmY);
+  Composition K;
+  for (int i = 0; i < 5; ++i)
+    K[i] = Globals::Coefficient[i] > 0 ? phiX[i] / Globals::Coefficient[i] : 1.0;
+  return K;
+}
+
+Composition Normalised(Composition c) {
+  const double S = c[0] + c[1] + c[2] + c[3] + c[4];
+  for (double& v : c) v = v / S;
+  return c;
+}
+
+const auto kStopAfterFirstPass = [] { return false; };
+
+// At a converged split each present component has one fugacity in both
+// phases (the rows hold 7 digits).
+void ExpectEqualFugacities(const EquilibriumResult& r) {
+  ASSERT_EQ(r.phaseX.fugacity.size(), r.phaseY.fugacity.size());
+  for (size_t i = 0; i < r.phaseX.fugacity.size(); ++i) {
+    SCOPED_TRACE(r.phaseX.fugacity[i].name.toStdString());
+    const double fX = Val(r.phaseX.fugacity[i].value), fY = Val(r.phaseY.fugacity[i].value);
+    EXPECT_GT(fX, 0);
+    EXPECT_NEAR(fX, fY, 1e-5 * fX);
+  }
+}
+
+using BubbleDewRun = PhaseStateTest;
+
+TEST_F(BubbleDewRun, TheFirstPassSteps975PerMilleOfTheStartPressureOr2point5KelvinDown) {
+  const struct {
+    HomogenizationMode mode;
+    const char* start;
+    double T, P;  // of the first pass
+  } cases[] = {
+      {HomogenizationMode::Temperature, "10", 573.15, 0.975 * 10},
+      // 682.5 MPa is above the cap: half the previous value instead.
+      {HomogenizationMode::Temperature, "700", 573.15, 350},
+      {HomogenizationMode::Pressure, "500", 500 - 2.5, 20},
+  };
+  for (const auto& c : cases) {
+    Globals::fraction = kWaterCO2;
+    BubbleDewFirstApproach({c.mode, BulkPhase::Liquid, TemperatureUnit::Kelvin, "573.15", "20"});
+    const Composition x = Normalised(Globals::xgas), y = Normalised(Globals::ygas);
+    const Composition expected = FirstPassK(x, y, c.T, c.P);
+    const auto r =
+        CalculateBubbleDewPoint({c.mode, BulkPhase::Liquid, c.start}, kStopAfterFirstPass);
+    EXPECT_TRUE(r.stopped);
+    EXPECT_TRUE(r.answer.isEmpty()) << "a closed window is given nothing to show";
+    EXPECT_EQ(Globals::K_liq_vap, expected) << c.start;
+  }
+}
+
+TEST_F(BubbleDewRun, AConvergedDewPointHasEqualFugacitiesAndMarksTheLiquid) {
+  Globals::fraction = kWaterCO2;
+  const QString start = BubbleDewFirstApproach(
+      {HomogenizationMode::Temperature, BulkPhase::Vapour, TemperatureUnit::Celsius, "300", ""});
+  int passes = 0;
+  // A fluid entered anew while the run yields does not mix into it.
+  const RuntimeYieldHook before = SetRuntimeYieldHook([] { Globals::fraction = {}; });
+  const auto r = CalculateBubbleDewPoint(
+      {HomogenizationMode::Temperature, BulkPhase::Vapour, start}, [&] { return ++passes, true; });
+  SetRuntimeYieldHook(before);
+  EXPECT_FALSE(r.refused || r.stopped);
+  EXPECT_EQ(r.resultText, SolutionCount(passes - 1)) << "the count is the 0-based last pass";
+  EXPECT_GT(Val(r.answer), 0);
+  EXPECT_LT(Val(r.answer), kHighestPressure);
+  ExpectEqualFugacities(r);
+  // The bulk fluid stays phase Y; K = y/x for each present component.
+  for (int i : {0, 1}) {
+    EXPECT_NEAR(Globals::ygas[i], kWaterCO2[i], 1e-12);
+    EXPECT_NEAR(Globals::ygas[i] / Globals::xgas[i], Globals::K_liq_vap[i],
+                1e-9 * Globals::K_liq_vap[i]);
+  }
+  EXPECT_EQ(r.phaseX.composition[1], (ComponentRow{"CO2", fw::Str(Globals::xgas[1])}));
+  EXPECT_LT(Val(r.phaseX.molarVolume), Val(r.phaseY.molarVolume));
+  EXPECT_EQ(r.captionX, kPhaseX);
+  EXPECT_EQ(r.captionY, kPhaseYSolution);
+  EXPECT_EQ(Globals::TK_global, 573.15) << "the result is not stored as a state";
+}
+
+TEST_F(BubbleDewRun, NoTemperaturePressureOrStartCompositionIsRefusedUntouched) {
+  using enum HomogenizationMode;
+  const struct {
+    const char* what;
+    HomogenizationMode mode;
+    double TK, PMPa;
+    const char* start;
+    Composition x;
+  } cases[] = {
+      {"no temperature yet", Temperature, 0, 20, "10", kWaterCO2},
+      {"no start pressure", Temperature, 573.15, 20, "", kWaterCO2},
+      {"no pressure", Pressure, 573.15, 0, "500", kWaterCO2},
+      {"a start temperature below 0 K", Pressure, 573.15, 20, "-5", kWaterCO2},
+      {"no first approach: compositions all 0", Temperature, 573.15, 20, "10", Composition{}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Globals::fraction = kWaterCO2;
+    Globals::TK_global = c.TK;
+    Globals::PMPa_global = c.PMPa;
+    Globals::xgas = Globals::ygas = c.x;
+    Globals::K_liq_vap = {7, 7, 7, 7, 7};
+    const auto r = CalculateBubbleDewPoint({c.mode, BulkPhase::Liquid, c.start}, nullptr);
+    EXPECT_TRUE(r.refused);
+    EXPECT_EQ(r.resultText, c.x[0] > 0 ? kPutTemperaturePressure : kNoSolution);
+    EXPECT_TRUE(r.answer.isEmpty() && r.phaseX.composition.empty());
+    EXPECT_EQ(Globals::xgas, c.x);
+    EXPECT_EQ(Globals::K_liq_vap, (Composition{7, 7, 7, 7, 7}));
+  }
+}
+
+TEST_F(BubbleDewRun, ASplitThatConvergesOnFailedVolumesIsNoSolution) {
+  // Both volume solves of this brine fail near 0 MPa: neutral coefficients
+  // give K = 1 and a residual of 0, which is no equilibrium.
+  Globals::fraction = {0.95, 0, 0, 0.05, 0};
+  const QString start = BubbleDewFirstApproach(
+      {HomogenizationMode::Temperature, BulkPhase::Liquid, TemperatureUnit::Kelvin, "573.15", ""});
+  const auto r =
+      CalculateBubbleDewPoint({HomogenizationMode::Temperature, BulkPhase::Liquid, start}, nullptr);
+  EXPECT_EQ(r.resultText, kNoSolution);
+  EXPECT_EQ(r.phaseX.composition.size(), 2u) << "the last pass is still shown";
+}
+
+TEST_F(BubbleDewRun, AVolumeSolveThatFailedIsScannedForAnewNotRestartedFrom0) {
+  // The liquid solve of pure water fails on the way; restarted from its 0
+  // it would fail for good and the split would settle on neutral coefficients.
+  Globals::fraction = {1, 0, 0, 0, 0};
+  const QString start = BubbleDewFirstApproach(
+      {HomogenizationMode::Temperature, BulkPhase::Vapour, TemperatureUnit::Kelvin, "573.15", ""});
+  const auto r =
+      CalculateBubbleDewPoint({HomogenizationMode::Temperature, BulkPhase::Vapour, start}, nullptr);
+  EXPECT_GT(Val(r.phaseX.molarVolume), 0);
+  EXPECT_FALSE(r.resultText.startsWith(kSolutionAfter)) << r.resultText.toStdString();
+}
+
+using LiquidVapourRun = PhaseStateTest;
+
+TEST_F(LiquidVapourRun, WithoutFirstApproachTheWholeFeedStartsInPhaseX) {
+  Globals::fraction = kWaterCO2;
+  const auto r = CalculateLiquidVapourSplit({TemperatureUnit::Celsius, "100", "200", "6", "0.5"},
+                                            kStopAfterFirstPass);
+  EXPECT_TRUE(r.stopped);
+  EXPECT_EQ(Globals::TK_global, 473.15);
+  EXPECT_EQ(Globals::Vm_global, 100);
+  // K = 0: x = z/(1 − 0.5) sums to 2, y is empty: f_start = 2.
+  const double P = 6 - 0.05 * 6 * 2 / (2 + 0.01);
+  EXPECT_EQ(Globals::K_liq_vap, FirstPassK(kWaterCO2, Composition{}, 473.15, P));
+}
+
+TEST_F(LiquidVapourRun, AConvergedSplitSharesTheBulkVolumeAndTheFugacities) {
+  Globals::fraction = kWaterCO2;
+  const auto start = LiquidVapourFirstApproach(TemperatureUnit::Kelvin, "473.15");
+  const Composition x = Globals::xgas, y = Globals::ygas;
+  const LiquidVapourInput input = {TemperatureUnit::Kelvin, "100", "473.15", start.startPressure,
+                                   start.startFraction};
+  const auto r = CalculateLiquidVapourSplit(input, nullptr);
+  ASSERT_TRUE(r.resultText.startsWith(kSolutionAfter)) << r.resultText.toStdString();
+  ExpectEqualFugacities(r);
+  const double phi = Val(r.phaseY.volumeFraction);
+  EXPECT_DOUBLE_EQ(Val(r.phaseX.volumeFraction), 1 - phi);
+  // One mole of bulk fluid: the moles of both phases in their volume shares.
+  EXPECT_NEAR((1 - phi) * 100 / Val(r.phaseX.molarVolume) + phi * 100 / Val(r.phaseY.molarVolume),
+              1, 1e-5);
+  EXPECT_EQ(fw::Str(Globals::PMPa_global), r.answer);
+  EXPECT_EQ(Globals::xgas, x) << "the first-approach lists are not the run's";
+  EXPECT_EQ(Globals::ygas, y);
+}
+
+TEST_F(LiquidVapourRun, NoVolumeTemperatureOrPressureIsRefusedUntouched) {
+  const LiquidVapourInput cases[] = {
+      {TemperatureUnit::Kelvin, "", "473.15", "6", "0.5"},
+      {TemperatureUnit::Kelvin, "100", "", "6", "0.5"},
+      {TemperatureUnit::Celsius, "100", "-300", "6", "0.5"},
+      {TemperatureUnit::Kelvin, "100", "473.15", "0", "0.5"},
+  };
+  for (const auto& c : cases) {
+    Globals::fraction = kWaterCO2;
+    Globals::TK_global = 1;
+    Globals::Vm_global = 2;
+    Globals::PMPa_global = 3;
+    const auto r = CalculateLiquidVapourSplit(c, nullptr);
+    EXPECT_TRUE(r.refused);
+    EXPECT_EQ(r.resultText, kPutVolumeTemperaturePressure);
+    EXPECT_TRUE(r.answer.isEmpty() && r.phaseY.volumeFraction.isEmpty());
+    EXPECT_EQ(Globals::TK_global + Globals::Vm_global + Globals::PMPa_global, 6);
+  }
+}
+
+TEST_F(LiquidVapourRun, AVolumeFractionOutsideZeroToOneHasTheLastWord) {
+  // At 573.15 K and 100 cm3/mol this fluid converges on one phase whose
+  // volume fraction leaves [0, 1].
+  Globals::fraction = kWaterCO2;
+  const auto start = LiquidVapourFirstApproach(TemperatureUnit::Kelvin, "573.15");
+  const LiquidVapourInput input = {TemperatureUnit::Kelvin, "100", "573.15", start.startPressure,
+                                   start.startFraction};
+  const auto r = CalculateLiquidVapourSplit(input, nullptr);
+  const double phi = Val(r.phaseY.volumeFraction);
+  EXPECT_TRUE(phi > 1 || phi <= 0);
+  EXPECT_EQ(r.resultText, kFractionsOutOfRange);
+}
+
+}  // namespace
