@@ -180,3 +180,26 @@ TEST_F(LiquidVapourWindow, SplitsBrineIntoPhasesOfEqualFugacityThatShareTheBulkV
 }
 
 }  // namespace
+
+namespace {
+
+// Closing the window while its calculation yields ends the run; nothing is
+// written into the closed window and the shared pressure keeps its value.
+TEST_F(LiquidVapourWindow, ClosingTheWindowDuringARunStopsIt) {
+  Globals::fraction = kBrine;
+  Put("dataEntry", "40");
+  Put("dataEntry1", "873.15");
+  Press("CalFirstApproach");
+  Globals::PMPa_global = 7;
+  OnYield([this](int n) {
+    if (n == 40) w.Close();
+  });
+  Press("calculate");
+  SetRuntimeYieldHook({});
+  EXPECT_EQ(Globals::PMPa_global, 7);
+  ProcessDeferredDeletes();
+  EXPECT_EQ(LiquidVapourEq::OpenInstanceOf(), nullptr);
+  EXPECT_EQ(fw::LiveWindowCount(), 0);
+}
+
+}  // namespace
