@@ -1,7 +1,5 @@
 // The note windows of the phase-equilibrium calculators: the T-P-x range,
 // "Spinodal" and "Critical Point" windows with their texts and pictures.
-#include <QImage>
-
 #include "app/framework/Pictures.h"
 #include "calc/equilibria/BubbleDewPoint.h"
 #include "calc/equilibria/ConstructionCritical.h"
@@ -29,16 +27,13 @@ fw::Window& Open() {
   return W::Instance();
 }
 
+// clang-format off
 const NoteWindow kNotes[] = {
-    {Open<TPx_range>,
-     "Liquid - Vapour Equilibrium",
-     640,
-     730,
-     {"Canvas1", "Canvas2", "Canvas3"},
-     false},
+    {Open<TPx_range>, "Liquid - Vapour Equilibrium", 640, 730, {"Canvas1", "Canvas2", "Canvas3"}, false},
     {Open<ConstructionSpinodal>, "Spinodal", 655, 120, {}, true},
     {Open<ConstructionCritical>, "Critical Point", 655, 425, {"Canvas1", "Canvas2"}, false},
 };
+// clang-format on
 
 TEST_F(NoteWindows, EachNoteWindowOpensWithItsPicturesAndNothingToOperate) {
   for (const NoteWindow& note : kNotes) {
