@@ -236,11 +236,17 @@ void PaintIntersection(QPainter& p, int comparison, int height) {
   DrawRichText(p, QRectF(at(0.72, 0.9).x(), at(0.72, 0.9).y(), 60, 16), "SLV", Sans, 11, Qt::AlignLeft | Qt::AlignTop);
 
   const double u = 0.6, slvAtU = slvAt(u);
-  const double isoAtU = comparison == 0 ? 0.62 : comparison == 1 ? 0.15 : slvAtU;
+  const double isoAtU = comparison == 0 ? 0.62 : comparison == 1 ? 0.2 : slvAtU;
+  // The isochore: a straight line of gentle slope through its point at T.
+  constexpr double slope = 0.35;
+  auto iso = [&](double v) { return isoAtU + slope * (v - u); };
+  p.save();
+  p.setClipRect(plot);
   p.setPen(QPen(QColor(20, 70, 160), 2));
-  p.drawLine(at(0.1, isoAtU - 0.5 * (u - 0.1)), at(0.95, isoAtU + 0.5 * (0.95 - u)));
+  p.drawLine(at(0.05, iso(0.05)), at(0.95, iso(0.95)));
+  p.restore();
   p.setPen(Qt::black);
-  DrawRichText(p, QRectF(at(0.08, 0).x(), at(0, isoAtU - 0.5 * (u - 0.1) + 0.1).y(), 70, 16), "isochore", Sans, 11,
+  DrawRichText(p, QRectF(at(0.06, 0).x(), at(0, iso(0.06)).y() - 20, 70, 16), "isochore", Sans, 11,
                Qt::AlignLeft | Qt::AlignTop);
   p.setPen(QPen(Grey, 1, Qt::DashLine));
   p.drawLine(at(u, 0), at(u, 1));
