@@ -89,7 +89,12 @@ void DrawChart(QPainter& painter, const QRectF& area, const Chart& chart) {
   for (const Curve& curve : chart.curves) {
     QPainterPath path;
     bool started = false;
-    for (int s = 0; s <= samples; ++s) {
+    for (const QPointF& point : curve.points) {
+      if (!std::isfinite(point.x()) || !std::isfinite(point.y())) { started = false; continue; }
+      if (started) path.lineTo(px(point.x()), py(point.y())); else path.moveTo(px(point.x()), py(point.y()));
+      started = true;
+    }
+    for (int s = 0; s <= (curve.points.empty() ? samples : -1); ++s) {
       const double x = chart.xMin + (chart.xMax - chart.xMin) * s / samples;
       const double y = curve.y(x);
       if (!std::isfinite(y)) { started = false; continue; }
@@ -105,13 +110,14 @@ void DrawChart(QPainter& painter, const QRectF& area, const Chart& chart) {
   // Legend, bottom right inside the plot.
   int entries = 0;
   for (const Curve& curve : chart.curves) entries += curve.label.isEmpty() ? 0 : 1;
-  double legendY = bottom - 6 - 16 * entries;
+  double legendY = chart.legendTopLeft ? top + 4 : bottom - 6 - 16 * entries;
+  const double legendX = chart.legendTopLeft ? left + 154 : right;
   for (const Curve& curve : chart.curves) {
     if (curve.label.isEmpty()) continue;
     painter.setPen(QPen(curve.colour, 1.6, curve.style));
-    painter.drawLine(QPointF(right - 150, legendY + 7), QPointF(right - 128, legendY + 7));
+    painter.drawLine(QPointF(legendX - 150, legendY + 7), QPointF(legendX - 128, legendY + 7));
     painter.setPen(Qt::black);
-    DrawRichText(painter, QRectF(right - 124, legendY, 120, 15), curve.label, family, 10, Qt::AlignLeft | Qt::AlignVCenter);
+    DrawRichText(painter, QRectF(legendX - 124, legendY, 120, 15), curve.label, family, 10, Qt::AlignLeft | Qt::AlignVCenter);
     legendY += 16;
   }
 }

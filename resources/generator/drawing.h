@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPointF>
 #include <QPainter>
 #include <QRectF>
 #include <QString>
@@ -20,6 +21,7 @@ struct Curve {
   QColor colour;
   Qt::PenStyle style = Qt::SolidLine;
   QString label;                    // legend entry, HTML; empty for none
+  std::vector<QPointF> points;      // when given, drawn as a polyline instead of y
 };
 
 struct Chart {
@@ -28,6 +30,7 @@ struct Chart {
   QString xTitle, yTitle;    // HTML, with units
   QString title;             // HTML, above the plot area
   std::vector<Curve> curves;
+  bool legendTopLeft = false;  // otherwise bottom right
 };
 
 void DrawChart(QPainter& painter, const QRectF& area, const Chart& chart);

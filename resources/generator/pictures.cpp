@@ -1,9 +1,12 @@
 #include "pictures.h"
 
 #include "drawing.h"
+#include "equilibria_figures.h"
 #include "figures.h"
 
 #include <QPainterPath>
+
+#include <algorithm>
 
 namespace {
 const QString Sans = "DejaVu Sans";
@@ -88,6 +91,20 @@ std::vector<WindowPicture> WindowPictures() {
       {198, "KCl", 28, 16, Formula("KCl", 28, 16, 14)},
       {199, "fluidsystem", 313, 20,
        Formula("H<sub>2</sub>O – CO<sub>2</sub> – CH<sub>4</sub> – NaCl – KCl", 313, 20, 16)},
+      {188, "Liquid2", 120, 45, PaintLiquidBulk},
+      {189, "Vapour2", 120, 45, PaintVapourBulk},
+      {200, "Fig2last", 250, 185, PaintSLVPressureFigure},
+      {201, "Fig4last", 250, 183, PaintSLVLiquidFigure},
+      {205, "DuzororLV1o", 300, 344, PaintCoexistenceFigure},
+      {206, "DuzororLV2o", 300, 344, PaintCoexistenceLogFigure},
+      {207, "DuzororLV3o", 300, 312, PaintCoexistenceHotFigure},
+      {208, "Zozareri1o", 300, 270, PaintVapourPressureFigure},
+      {209, "Zozareri2o", 300, 271, PaintPseudoCriticalFigure},
+      {210, "intersectA0", 300, 255, [](QPainter& p) { PaintIntersection(p, 0, 255); }},
+      {211, "intersectB0", 300, 255, [](QPainter& p) { PaintIntersection(p, 1, 255); }},
+      {212, "intersectC0", 300, 254, [](QPainter& p) { PaintIntersection(p, 2, 254); }},
   };
+  std::sort(pictures.begin(), pictures.end(),
+            [](const WindowPicture& a, const WindowPicture& b) { return a.id < b.id; });
   return pictures;
 }

@@ -15,5 +15,5 @@ struct WindowPicture {
   std::function<void(QPainter&)> paint;
 };
 
-// The pictures of the Start, note and Fluid windows, in ascending id.
+// The pictures of every window, in ascending id.
 std::vector<WindowPicture> WindowPictures();

@@ -19,7 +19,11 @@ TEST(PictureResources, EveryPictureIsReadOnceAndFillsItsControlSharply) {
   const Picture pictures[] = {
       {Logo10, 168, 368, 87},    {Duzoror0, 185, 542, 28}, {aNaClx, 190, 400, 356}, {aNaCl_eq, 191, 420, 66},
       {aH2OCH4x, 192, 300, 270}, {H2O, 194, 31, 20},       {CO2, 195, 33, 20},      {CH4, 196, 32, 20},
-      {NaCl, 197, 38, 16},       {KCl, 198, 28, 16},       {fluidsystem, 199, 313, 20}};
+      {NaCl, 197, 38, 16},       {KCl, 198, 28, 16},       {fluidsystem, 199, 313, 20},
+      {Liquid2, 188, 120, 45},   {Vapour2, 189, 120, 45},  {Fig2last, 200, 250, 185}, {Fig4last, 201, 250, 183},
+      {DuzororLV1o, 205, 300, 344}, {DuzororLV2o, 206, 300, 344}, {DuzororLV3o, 207, 300, 312},
+      {Zozareri1o, 208, 300, 270},  {Zozareri2o, 209, 300, 271},  {intersectA0, 210, 300, 255},
+      {intersectB0, 211, 300, 255}, {intersectC0, 212, 300, 254}};
   fw::ReleasePictures();
   for (const Picture& p : pictures) {
     const int readsBefore = fw::PictureReads();

@@ -1,0 +1,58 @@
+#include "calc/equilibria/ResultControls.h"
+
+#include "app/framework/Controls.h"
+#include "calc/equilibria/phase_lists.h"
+
+namespace equilibria {
+
+namespace {
+// The scroll bar stands beside the panel, 15 pixels short of the window's
+// bottom edge (the size box).
+constexpr int kSizeBox = 15;
+}  // namespace
+
+void ScrollPanelTo(fw::Window& window) {
+  fw::RectControl& panel = window.ControlByName("Rectangle1");
+  panel.SetTop(-window.Scroll("ScrollBar1").Value());
+  panel.Refresh();
+}
+
+void FitScrollBar(fw::Window& window, int contentHeight) {
+  fw::ScrollBar& bar = window.Scroll("ScrollBar1");
+  bar.SetHeight(window.Height() - kSizeBox);
+  bar.SetMaximum(contentHeight - window.Height());
+}
+
+void EmptyResultLists(fw::Window& window, bool withFractions) {
+  for (const char* list : {"ListBoxVmX", "ListBoxDX", "ListBoxFracX", "ListBoxPhaseX1",
+                           "ListBoxPhaseX2", "ListBoxVmY", "ListBoxDY", "ListBoxFracY",
+                           "ListBoxPhaseY1", "ListBoxPhaseY2"}) {
+    if (!withFractions && QString(list).startsWith("ListBoxFrac")) continue;
+    window.List(list).DeleteAllRows();
+  }
+}
+
+void ShowResult(fw::Window& window, const EquilibriumResult& result, bool withFractions) {
+  if (result.refused) {
+    window.Label("Answer").SetText("");
+    EmptyResultLists(window, withFractions);
+    window.Label("ResultText").SetText(result.resultText);
+    return;
+  }
+  window.Label("Answer").SetText(result.answer);
+  if (withFractions) {
+    ShowSingleValue(window.List("ListBoxFracX"), result.phaseX.volumeFraction);
+    ShowSingleValue(window.List("ListBoxFracY"), result.phaseY.volumeFraction);
+  }
+  ShowSingleValue(window.List("ListBoxVmX"), result.phaseX.molarVolume);
+  ShowSingleValue(window.List("ListBoxDX"), result.phaseX.density);
+  ShowSingleValue(window.List("ListBoxVmY"), result.phaseY.molarVolume);
+  ShowSingleValue(window.List("ListBoxDY"), result.phaseY.density);
+  FillComponentList(window.List("ListBoxPhaseX1"), result.phaseX.composition);
+  FillComponentList(window.List("ListBoxPhaseY1"), result.phaseY.composition);
+  FillComponentList(window.List("ListBoxPhaseX2"), result.phaseX.fugacity);
+  FillComponentList(window.List("ListBoxPhaseY2"), result.phaseY.fugacity);
+  window.Label("ResultText").SetText(result.resultText);
+}
+
+}  // namespace equilibria

@@ -1,0 +1,98 @@
+// The "Intersection SLV Curve" window: on each activation it shows the state
+// that the liquid-vapour window left and compares the isochore pressure with
+// the SLV pressure of the fluid's salt ratio.
+#include "calc/equilibria/SLV.h"
+
+#include "calc/equilibria/LiquidVapourEq.h"
+#include "tests/calc/equilibria/equilibrium_driving.h"
+
+namespace {
+
+using namespace equilibrium_driving;
+
+// The SLV pressure at T for the fluid's salt percentages, computed apart from
+// the window: curve 4 below the cotectic ratio, curve 3 from it up.
+double SLVPressureAt(double T) {
+  const double wNaCl = Globals::ASnumber[3] / 100, wKCl = Globals::ASnumber[4] / 100;
+  const double r = wNaCl / (wNaCl + wKCl);
+  const int c = r < Globals::Sorvik_Cotectic(5, T) ? 4 : 3;
+  const double s = Globals::Sorvik_Molefraction(c, T, r);
+  const double xNaCl = (1 - s) * r;
+  return Globals::Sorvik_Pressure(c, s, xNaCl, (1 - xNaCl) - s, T);
+}
+
+class SLVWindow : public EquilibriumDriving<SLV> {
+ protected:
+  void ActivateWith(double T, double P, double Vm) {
+    std::tie(Globals::TK_global, Globals::PMPa_global, Globals::Vm_global) = std::tuple(T, P, Vm);
+    Activate(w);
+  }
+  std::string ShownPictures() {
+    std::string shown;
+    for (const char* canvas : {"CanvasHigh", "CanvasLow", "CanvasEqual"})
+      if (Shows(canvas)) shown += canvas;
+    return shown;
+  }
+};
+
+// Salt ratios 0.75 and 0.25 lie on either side of the cotectic at 500 ˚C.
+TEST_F(SLVWindow, ComparesTheIsochorePressureWithTheSLVPressureInABandOfOnePerMille) {
+  EXPECT_EQ(ShownPictures(), "") << "all three hidden at opening";
+  const double T = 773.15;
+  for (double sodium : {15.0, 5.0}) {
+    Globals::ASnumber = {80, 0, 0, sodium, 20 - sodium};
+    const double slv = SLVPressureAt(T);
+    ASSERT_GT(slv, 0);
+    const struct {
+      double P;
+      const char* shown;
+    } cases[] = {{2 * slv, "CanvasHigh"},       {1.0011 * slv, "CanvasHigh"},
+                 {slv, "CanvasEqual"},          {1.0009 * slv, "CanvasEqual"},
+                 {slv / 1.0009, "CanvasEqual"}, {slv / 1.0011, "CanvasLow"}};
+    for (const auto& c : cases) {
+      ActivateWith(T, c.P, 31.5);
+      EXPECT_EQ(ShownPictures(), c.shown) << c.P / slv;
+      EXPECT_EQ(Shown("Cal_presSLV"), Str(slv) + " MPa");
+      EXPECT_EQ(Shown("resultP"), Str(c.P - slv));
+      EXPECT_EQ(Shown("presISO"), Str(c.P) + " MPa");
+    }
+  }
+  EXPECT_EQ(Shown("volISO"), "31.5 cm3/mol");
+  EXPECT_EQ(Shown("tempISO"), "773.15 K  ( 500 \u02DAC )");
+  ActivateWith(450, 0.1, 18);  // the library's fallback at or below 453.15 K
+  EXPECT_EQ(Shown("Cal_presSLV"), "0.1 MPa");
+  EXPECT_EQ(ShownPictures(), "CanvasEqual");
+}
+
+// Without a temperature or a pressure the comparison of the state before
+// stays; a fluid without NaCl and KCl (a 0/0 salt ratio) gets none at all.
+TEST_F(SLVWindow, MissingStatesLeaveTheComparisonAndASaltFreeFluidHasNone) {
+  Globals::ASnumber = {80, 0, 0, 15, 5};
+  ActivateWith(773.15, 1000, 30);
+  const QString slvText = Shown("Cal_presSLV");
+  ASSERT_EQ(ShownPictures(), "CanvasHigh");
+  ActivateWith(0, 12.5, 30);
+  EXPECT_EQ(Shown("tempISO"), "temperature not selected");
+  EXPECT_EQ(Shown("presISO"), "12.5 MPa");
+  ActivateWith(600, 0, 0);
+  EXPECT_EQ(Shown("tempISO"), "600 K  ( 326.85 \u02DAC )");
+  EXPECT_EQ(Shown("presISO"), " pressure not calculated");
+  EXPECT_EQ(Shown("volISO"), "0 cm3/mol");
+  EXPECT_EQ(Shown("Cal_presSLV"), slvText);
+  EXPECT_EQ(ShownPictures(), "CanvasHigh");
+
+  Globals::ASnumber = {100, 0, 0, 0, 0};
+  ActivateWith(773.15, 20, 30);
+  EXPECT_EQ(ShownPictures(), "");
+  EXPECT_EQ(Shown("Cal_presSLV"), slvText);
+  EXPECT_EQ(Shown("presISO"), "20 MPa");
+}
+
+TEST_F(SLVWindow, ReturnsToTheLiquidVapourWindowAndStaysOpen) {
+  Press("LiqVapButton");
+  ASSERT_NE(LiquidVapourEq::OpenInstanceOf(), nullptr);
+  EXPECT_TRUE(LiquidVapourEq::OpenInstanceOf()->Frame()->isVisible());
+  EXPECT_EQ(SLV::OpenInstanceOf(), &w);
+}
+
+}  // namespace
