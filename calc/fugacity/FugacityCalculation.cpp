@@ -5,6 +5,7 @@
 #include "calc/fugacity/ComponentNames.h"
 #include "calc/fugacity/FugacityWindow.h"
 #include "calc/pvt/AdmissibleVolume.h"
+#include "calc/pvt/FirstVolumeApproach.h"
 #include "calc/pvt/TemperatureUnit.h"
 #include "fluid/Globals.h"
 #include "fluid/RuntimeBackgroundTask.h"
@@ -25,11 +26,6 @@ const QString kNoPressure = "warning: molar volume too small, no pressure";
 // is not positive or the volume is not admissible.
 const QString kNoFugacities = "warning: no fugacities at the stored state point";
 
-// Modes of the modified Redlich-Kwong volume: of three real roots, the
-// smallest (liquid-like) or the largest (vapour-like).
-constexpr std::int32_t kSmallestRoot = 2;
-constexpr std::int32_t kLargestRoot = 0;
-
 }  // namespace
 
 // The temperature is judged once converted to kelvin: -5 ˚C is a
@@ -49,11 +45,8 @@ void FugacityWindow::Calculation1_Action() {
 
   if (pressureMode) {
     Globals::PMPa_global = Val(Field("dataEntryPV").Text());
-    double V0 = Globals::Volume_Holloway(kSmallestRoot, Globals::fraction, Globals::TK_global,
-                                         Globals::PMPa_global);
-    if (!(V0 > 0))
-      V0 = Globals::Volume_Holloway(kLargestRoot, Globals::fraction, Globals::TK_global,
-                                    Globals::PMPa_global);
+    const double V0 =
+        pvt::AutomaticFirstVolume(Globals::fraction, Globals::TK_global, Globals::PMPa_global);
     // Stored also when the solve failed: "calculate" then refuses the state.
     Globals::Vm_global =
         Globals::Volume(Globals::fraction, Globals::TK_global, Globals::PMPa_global, V0);

@@ -11,6 +11,14 @@
 
 namespace pvt {
 
+// The temperature typed as `text`, in K, read in the unit whose radio is on;
+// nothing with neither on. Text without a number reads as 0 in that unit.
+std::optional<double> KelvinInUnitOn(const fw::Window& w, const QString& text);
+
+// The temperature typed as `text`, in K: read in ˚C when the Celsius radio is
+// on, else in K, also with neither radio on.
+double KelvinUnlessCelsius(const fw::Window& w, const QString& text);
+
 // The temperature typed as `text`, in K, read in the unit whose radio is on
 // (0 with neither on). Nothing when the text holds no number: an empty field
 // in ˚C must not pass as 0 ˚C.
