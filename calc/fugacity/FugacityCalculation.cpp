@@ -5,6 +5,7 @@
 #include "calc/fugacity/ComponentNames.h"
 #include "calc/fugacity/FugacityWindow.h"
 #include "calc/pvt/AdmissibleVolume.h"
+#include "calc/pvt/DensityHint.h"
 #include "calc/pvt/FirstVolumeApproach.h"
 #include "calc/pvt/TemperatureUnit.h"
 #include "fluid/Globals.h"
@@ -52,14 +53,12 @@ void FugacityWindow::Calculation1_Action() {
         Globals::Volume(Globals::fraction, Globals::TK_global, Globals::PMPa_global, V0);
     if (!(Globals::Vm_global > 0)) {
       Label("ResultPV").SetText("");
-      Label("Density2").SetText("corresponding density");
+      Label("Density2").SetText(pvt::kNoDensityHint);
       Label("warning").SetText(kNoVolume);
       return;
     }
     Label("ResultPV").SetText(Str(Globals::Vm_global));
-    Label("Density2").SetText("corresponding density = " +
-                              Str(Globals::Density(Globals::fraction, Globals::Vm_global)) +
-                              " g/cm3");
+    Label("Density2").SetText(pvt::DensityHintAt(Globals::Vm_global));
   }
   if (volumeMode) {
     Globals::Vm_global = Val(Field("dataEntryPV").Text());
