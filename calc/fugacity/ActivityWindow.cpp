@@ -2,6 +2,7 @@
 
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
+#include "calc/fugacity/ComponentList.h"
 #include "calc/pvt/FirstVolumeApproach.h"
 #include "calc/pvt/MathAnal.h"
 #include "calc/pvt/TemperatureUnit.h"
@@ -122,12 +123,7 @@ fw::Handlers ActivityWindow::Handlers() {
 
 FW_REGISTER_WINDOW(ActivityWindow);
 
-void ActivityWindow::Event_Activate() {
-  fw::Listbox& list = List("ListBox1");
-  list.SetHeading(0, "gas");
-  list.SetHeading(1, "activity");
-  list.SetHeading(2, "coefficient");
-}
+void ActivityWindow::Event_Activate() { fugacity::SetComponentListHeadings(*this, "activity"); }
 
 void ActivityWindow::ScrollBar1_ValueChanged() {
   fw::RectControl& panel = ControlByName("Rectangle1");

@@ -2,6 +2,7 @@
 
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
+#include "calc/fugacity/ComponentList.h"
 #include "calc/pvt/DensityHint.h"
 #include "calc/pvt/TemperatureUnit.h"
 #include "fluid/Globals.h"
@@ -76,10 +77,7 @@ fw::Handlers FugacityWindow::Handlers() {
 FW_REGISTER_WINDOW(FugacityWindow);
 
 void FugacityWindow::Event_Activate() {
-  fw::Listbox& list = List("ListBox1");
-  list.SetHeading(0, "gas");
-  list.SetHeading(1, "fugacity (in MPa)");
-  list.SetHeading(2, "coefficient");
+  fugacity::SetComponentListHeadings(*this, "fugacity (in MPa)");
 }
 
 // Mode T-P: temperature and pressure given, the molar volume is solved.
