@@ -2,6 +2,7 @@
 
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
+#include "fluid/Globals.h"
 
 namespace pvt {
 
@@ -10,6 +11,11 @@ std::optional<double> KelvinInUnitOn(const fw::Window& w, const QString& text) {
   if (w.Radio("Celsius").Value()) T = fw::Val(text) + 273.15;
   if (w.Radio("Kelvin").Value()) T = fw::Val(text);
   return T;
+}
+
+void StoreTypedKelvin(const fw::Window& w) {
+  if (const std::optional<double> T = KelvinInUnitOn(w, w.Field("dataEntryT").Text()))
+    Globals::TK_global = *T;
 }
 
 double KelvinUnlessCelsius(const fw::Window& w, const QString& text) {

@@ -15,6 +15,10 @@ namespace pvt {
 // nothing with neither on. Text without a number reads as 0 in that unit.
 std::optional<double> KelvinInUnitOn(const fw::Window& w, const QString& text);
 
+// Globals::TK_global takes the temperature typed in "dataEntryT", in K, when a
+// unit radio is on; with neither on it keeps its value.
+void StoreTypedKelvin(const fw::Window& w);
+
 // The temperature typed as `text`, in K: read in ˚C when the Celsius radio is
 // on, else in K, also with neither radio on.
 double KelvinUnlessCelsius(const fw::Window& w, const QString& text);

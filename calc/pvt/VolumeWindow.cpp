@@ -113,8 +113,7 @@ void VolumeWindow::dataEntryP_TextChange() {
 // The analysis window reads the temperature in kelvin as the unit radios
 // stood when the text was last edited.
 void VolumeWindow::dataEntryT_TextChange() {
-  if (const std::optional<double> T = pvt::KelvinInUnitOn(*this, Field("dataEntryT").Text()))
-    Globals::TK_global = *T;
+  pvt::StoreTypedKelvin(*this);
   EmptyResults();
   pvt::ResetFirstApproach(*this);
 }
