@@ -52,7 +52,7 @@ void ActivityWindow::calculate_Action() {
   const double P = Globals::PMPa_global;
   const double Vm = Globals::Vm_global;
   const Globals::Composition x = Globals::fraction;
-  if (!(Vm > 0) || !typedT || !(*typedT > 0) || !(P > 0)) {
+  if (!(Vm > 0) || !pvt::IsPositiveKelvin(typedT) || !(P > 0)) {
     Label("warning1").SetText(kPutNumber);
     list.DeleteAllRows();
     return;

@@ -241,7 +241,7 @@ void ActivityWindow::calculateVm_Action() {
   const double P = Val(Field("dataEntryP").Text());
   Globals::PMPa_global = P;
   Globals::TK_global = pvt::KelvinUnlessCelsius(*this, Field("dataEntryT").Text());
-  if (!(P > 0) || !typedT || !(*typedT > 0)) {
+  if (!(P > 0) || !pvt::IsPositiveKelvin(typedT)) {
     Label("warning").SetText(kPutNumber);
     return;
   }

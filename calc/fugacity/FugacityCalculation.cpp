@@ -33,7 +33,7 @@ const QString kNoFugacities = "warning: no fugacities at the stored state point"
 // temperature, an empty field in ˚C is none.
 void FugacityWindow::Calculation1_Action() {
   const std::optional<double> T = pvt::TypedKelvin(*this, Field("dataEntryT").Text());
-  const bool accepted = T && *T > 0 && Val(Field("dataEntryPV").Text()) > 0;
+  const bool accepted = pvt::IsPositiveKelvin(T) && Val(Field("dataEntryPV").Text()) > 0;
   const bool pressureMode = Radio("RadioButtonTP").Value();
   const bool volumeMode = Radio("RadioButtonTV").Value();
   if (!accepted) {

@@ -176,7 +176,7 @@ void QtzSolubilityWindow::calculate_Action() {
   Globals::TK_global = T;
   const double P = Val(Field("dataEntryP").Text());
   Globals::PMPa_global = P;
-  if (!(P > 0) || !typedT || !(*typedT > 0)) {
+  if (!(P > 0) || !pvt::IsPositiveKelvin(typedT)) {
     Label("warning").SetText(kPutNumber);
     return;
   }

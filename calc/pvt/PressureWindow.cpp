@@ -74,7 +74,7 @@ void PressureWindow::calculate_Action() {
   // Stored before the check: the Isochore window works with the volume typed
   // last, also a refused one.
   Globals::Vm_global = Val(Field("dataEntry").Text());
-  if (!(Globals::Vm_global > 0) || !T || !(*T > 0)) {
+  if (!(Globals::Vm_global > 0) || !pvt::IsPositiveKelvin(T)) {
     Label("warning").SetText(kPutNumber);
     return;
   }

@@ -28,6 +28,10 @@ double KelvinUnlessCelsius(const fw::Window& w, const QString& text);
 // in ˚C must not pass as 0 ˚C.
 std::optional<double> TypedKelvin(const fw::Window& w, const QString& text);
 
+// Whether a typed temperature in K is one the equation of state can take:
+// a number, above absolute zero.
+inline bool IsPositiveKelvin(const std::optional<double>& T) { return T && *T > 0; }
+
 // When the unit radio `radio` is on, `label` names its unit. Returns whether
 // it is on.
 bool NameUnitOf(const fw::Window& w, std::string_view radio, std::string_view label);

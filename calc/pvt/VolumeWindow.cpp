@@ -159,7 +159,7 @@ void VolumeWindow::calculate_Action() {
   // Read afresh from the fields, in kelvin after the conversion.
   const std::optional<double> typedT = pvt::TypedKelvin(*this, Field("dataEntryT").Text());
   const double P = Val(Field("dataEntryP").Text());
-  if (!(P > 0) || !typedT || !(*typedT > 0)) {
+  if (!(P > 0) || !pvt::IsPositiveKelvin(typedT)) {
     Label("warning").SetText(kPutNumber);
     return;
   }
