@@ -172,9 +172,7 @@ void VolumeWindow::calculate_Action() {
   const double Vm = Globals::Volume(Globals::fraction, T, P, V0);
   if (!(Vm > 0)) {
     Label("warning").SetText(kChangeFirstApproach + "\r" + kNoExcess);
-    Label("Result").SetText("");
-    Label("DensityResult").SetText("");
-    Label("ExcessVol").SetText("");
+    EmptyResults();
     return;
   }
   Label("Result").SetText(Str(Vm));
