@@ -1,5 +1,6 @@
-// The temperature unit radios "Kelvin" and "Celsius" that the Pressures,
-// Molar Volumes and Temperatures windows share in name and meaning.
+// The temperature unit radios "Kelvin" and "Celsius" that the molar-volume,
+// pressure, temperature, fugacity, activity and quartz windows share in name
+// and meaning.
 #pragma once
 
 #include <optional>
