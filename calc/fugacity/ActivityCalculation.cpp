@@ -42,8 +42,7 @@ void ActivityWindow::calculate_Action() {
   // The shared scalars take the inputs as read, also when they are refused.
   const std::optional<double> typedT = pvt::TypedKelvin(*this, Field("dataEntryT").Text());
   Globals::PMPa_global = Val(Field("dataEntryP").Text());
-  Globals::TK_global = Val(Field("dataEntryT").Text());
-  if (Radio("Celsius").Value()) Globals::TK_global = Globals::TK_global + 273.15;
+  Globals::TK_global = pvt::KelvinUnlessCelsius(*this, Field("dataEntryT").Text());
   // The molar volume shown, in full where it is the one found: seven digits
   // of a liquid's volume move its pressure, and so every fugacity, in the
   // fifth digit.
@@ -53,7 +52,7 @@ void ActivityWindow::calculate_Action() {
   const double P = Globals::PMPa_global;
   const double Vm = Globals::Vm_global;
   const Globals::Composition x = Globals::fraction;
-  if (!(Vm > 0) || !typedT || !(*typedT > 0) || !(P > 0)) {
+  if (!(Vm > 0) || !pvt::IsPositiveKelvin(typedT) || !(P > 0)) {
     Label("warning1").SetText(kPutNumber);
     list.DeleteAllRows();
     return;

@@ -2,6 +2,8 @@
 
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
+#include "calc/fugacity/ComponentList.h"
+#include "calc/pvt/FirstVolumeApproach.h"
 #include "calc/pvt/MathAnal.h"
 #include "calc/pvt/TemperatureUnit.h"
 #include "fluid/Globals.h"
@@ -94,11 +96,6 @@ const QString kNoVolume = "Change first approach";
 // The scroll panel's content reaches down to the lower edge of GroupBox3.
 constexpr int kPanelExtent = 860;
 
-// Modes of the modified Redlich-Kwong volume: of three real roots, the
-// smallest (liquid-like) or the largest (vapour-like).
-constexpr std::int32_t kSmallestRoot = 2;
-constexpr std::int32_t kLargestRoot = 0;
-
 }  // namespace
 
 fw::WindowBlocks ActivityWindow::Blocks() { return kBlocks; }
@@ -126,12 +123,7 @@ fw::Handlers ActivityWindow::Handlers() {
 
 FW_REGISTER_WINDOW(ActivityWindow);
 
-void ActivityWindow::Event_Activate() {
-  fw::Listbox& list = List("ListBox1");
-  list.SetHeading(0, "gas");
-  list.SetHeading(1, "activity");
-  list.SetHeading(2, "coefficient");
-}
+void ActivityWindow::Event_Activate() { fugacity::SetComponentListHeadings(*this, "activity"); }
 
 void ActivityWindow::ScrollBar1_ValueChanged() {
   fw::RectControl& panel = ControlByName("Rectangle1");
@@ -174,8 +166,7 @@ void ActivityWindow::dataEntryP_TextChange() {
 // stood when the text was last edited.
 void ActivityWindow::dataEntryT_TextChange() {
   ++edits_;
-  Globals::TK_global = Val(Field("dataEntryT").Text());
-  if (Radio("Celsius").Value()) Globals::TK_global = Globals::TK_global + 273.15;
+  Globals::TK_global = pvt::KelvinUnlessCelsius(*this, Field("dataEntryT").Text());
   Radio("Choice0").SetValue(false);
   Radio("Choice1").SetValue(false);
   DropFirstApproachOn();
@@ -249,9 +240,8 @@ void ActivityWindow::calculateVm_Action() {
   const std::optional<double> typedT = pvt::TypedKelvin(*this, Field("dataEntryT").Text());
   const double P = Val(Field("dataEntryP").Text());
   Globals::PMPa_global = P;
-  Globals::TK_global = Val(Field("dataEntryT").Text());
-  if (Radio("Celsius").Value()) Globals::TK_global = Globals::TK_global + 273.15;
-  if (!(P > 0) || !typedT || !(*typedT > 0)) {
+  Globals::TK_global = pvt::KelvinUnlessCelsius(*this, Field("dataEntryT").Text());
+  if (!(P > 0) || !pvt::IsPositiveKelvin(typedT)) {
     Label("warning").SetText(kPutNumber);
     return;
   }
@@ -259,12 +249,7 @@ void ActivityWindow::calculateVm_Action() {
   Label("warning").SetText("");
 
   // First approach: with neither radio on, the search starts from 0.
-  double V0 = 0;
-  if (Radio("Choice0").Value()) {
-    V0 = Globals::Volume_Holloway(kSmallestRoot, Globals::fraction, T, P);
-    if (!(V0 > 0)) V0 = Globals::Volume_Holloway(kLargestRoot, Globals::fraction, T, P);
-  }
-  if (Radio("Choice1").Value()) V0 = Val(Field("dataEntryV").Text());
+  const double V0 = pvt::ChosenFirstVolume(*this, Globals::fraction, T, P);
 
   const double Vm = Globals::Volume(Globals::fraction, T, P, V0);
   Globals::Vm_global = Vm;

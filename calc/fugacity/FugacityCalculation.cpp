@@ -5,6 +5,8 @@
 #include "calc/fugacity/ComponentNames.h"
 #include "calc/fugacity/FugacityWindow.h"
 #include "calc/pvt/AdmissibleVolume.h"
+#include "calc/pvt/DensityHint.h"
+#include "calc/pvt/FirstVolumeApproach.h"
 #include "calc/pvt/TemperatureUnit.h"
 #include "fluid/Globals.h"
 #include "fluid/RuntimeBackgroundTask.h"
@@ -25,18 +27,13 @@ const QString kNoPressure = "warning: molar volume too small, no pressure";
 // is not positive or the volume is not admissible.
 const QString kNoFugacities = "warning: no fugacities at the stored state point";
 
-// Modes of the modified Redlich-Kwong volume: of three real roots, the
-// smallest (liquid-like) or the largest (vapour-like).
-constexpr std::int32_t kSmallestRoot = 2;
-constexpr std::int32_t kLargestRoot = 0;
-
 }  // namespace
 
 // The temperature is judged once converted to kelvin: -5 ˚C is a
 // temperature, an empty field in ˚C is none.
 void FugacityWindow::Calculation1_Action() {
   const std::optional<double> T = pvt::TypedKelvin(*this, Field("dataEntryT").Text());
-  const bool accepted = T && *T > 0 && Val(Field("dataEntryPV").Text()) > 0;
+  const bool accepted = pvt::IsPositiveKelvin(T) && Val(Field("dataEntryPV").Text()) > 0;
   const bool pressureMode = Radio("RadioButtonTP").Value();
   const bool volumeMode = Radio("RadioButtonTV").Value();
   if (!accepted) {
@@ -49,24 +46,19 @@ void FugacityWindow::Calculation1_Action() {
 
   if (pressureMode) {
     Globals::PMPa_global = Val(Field("dataEntryPV").Text());
-    double V0 = Globals::Volume_Holloway(kSmallestRoot, Globals::fraction, Globals::TK_global,
-                                         Globals::PMPa_global);
-    if (!(V0 > 0))
-      V0 = Globals::Volume_Holloway(kLargestRoot, Globals::fraction, Globals::TK_global,
-                                    Globals::PMPa_global);
+    const double V0 =
+        pvt::AutomaticFirstVolume(Globals::fraction, Globals::TK_global, Globals::PMPa_global);
     // Stored also when the solve failed: "calculate" then refuses the state.
     Globals::Vm_global =
         Globals::Volume(Globals::fraction, Globals::TK_global, Globals::PMPa_global, V0);
     if (!(Globals::Vm_global > 0)) {
       Label("ResultPV").SetText("");
-      Label("Density2").SetText("corresponding density");
+      Label("Density2").SetText(pvt::kNoDensityHint);
       Label("warning").SetText(kNoVolume);
       return;
     }
     Label("ResultPV").SetText(Str(Globals::Vm_global));
-    Label("Density2").SetText("corresponding density = " +
-                              Str(Globals::Density(Globals::fraction, Globals::Vm_global)) +
-                              " g/cm3");
+    Label("Density2").SetText(pvt::DensityHintAt(Globals::Vm_global));
   }
   if (volumeMode) {
     Globals::Vm_global = Val(Field("dataEntryPV").Text());

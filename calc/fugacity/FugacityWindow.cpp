@@ -2,6 +2,8 @@
 
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
+#include "calc/fugacity/ComponentList.h"
+#include "calc/pvt/DensityHint.h"
 #include "calc/pvt/TemperatureUnit.h"
 #include "fluid/Globals.h"
 
@@ -53,7 +55,6 @@ constexpr auto kBlocks = fw::EncodeWindow([] {
 // small label of its own.
 const QString kVolumeUnit = "cm /mol";
 const QString kPressureUnit = "MPa";
-const QString kDensity = "corresponding density";
 
 }  // namespace
 
@@ -76,10 +77,7 @@ fw::Handlers FugacityWindow::Handlers() {
 FW_REGISTER_WINDOW(FugacityWindow);
 
 void FugacityWindow::Event_Activate() {
-  fw::Listbox& list = List("ListBox1");
-  list.SetHeading(0, "gas");
-  list.SetHeading(1, "fugacity (in MPa)");
-  list.SetHeading(2, "coefficient");
+  fugacity::SetComponentListHeadings(*this, "fugacity (in MPa)");
 }
 
 // Mode T-P: temperature and pressure given, the molar volume is solved.
@@ -93,7 +91,7 @@ void FugacityWindow::EnterPressureMode() {
   Label("Parameter1").SetText("Molar Volume");
   Label("Unit1").SetText(kVolumeUnit);
   Label("UnitSup1").SetText("3");
-  Label("Density2").SetText(kDensity);
+  Label("Density2").SetText(pvt::kNoDensityHint);
   Button("Calculation1").SetCaption("volume calculation");
   List("ListBox1").DeleteAllRows();
 }
@@ -105,7 +103,7 @@ void FugacityWindow::EnterVolumeMode() {
   Label("Parameter").SetText("Molar Volume");
   Label("Unit0").SetText(kVolumeUnit);
   Label("Unitsup").SetText("3");
-  Label("Density1").SetText(kDensity);
+  Label("Density1").SetText(pvt::kNoDensityHint);
   Label("Parameter1").SetText("Pressure");
   Label("Unit1").SetText(kPressureUnit);
   Label("UnitSup1").SetText("");
@@ -146,10 +144,9 @@ void FugacityWindow::dataEntryPV_TextChange() {
   if (Radio("RadioButtonTV").Value()) {
     const double V = Val(Field("dataEntryPV").Text());
     if (V > 0)
-      Label("Density1").SetText("corresponding density = " +
-                                Str(Globals::Density(Globals::fraction, V)) + " g/cm3");
+      Label("Density1").SetText(pvt::DensityHintAt(V));
   }
-  if (Radio("RadioButtonTP").Value()) Label("Density2").SetText(kDensity);
+  if (Radio("RadioButtonTP").Value()) Label("Density2").SetText(pvt::kNoDensityHint);
 }
 
 // A new unit drops the state point: the typed temperature means another one.

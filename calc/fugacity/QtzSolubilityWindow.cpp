@@ -4,6 +4,7 @@
 
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
+#include "calc/pvt/FirstVolumeApproach.h"
 #include "calc/pvt/MathAnal.h"
 #include "calc/pvt/TemperatureUnit.h"
 #include "fluid/Globals.h"
@@ -92,11 +93,6 @@ constexpr std::int32_t kCentral = 0;
 constexpr std::int32_t kUpper = 1;
 constexpr std::int32_t kLower = 2;
 
-// Modes of the modified Redlich-Kwong volume: of three real roots, the
-// smallest (liquid-like) or the largest (vapour-like).
-constexpr std::int32_t kSmallestRoot = 2;
-constexpr std::int32_t kLargestRoot = 0;
-
 }  // namespace
 
 fw::WindowBlocks QtzSolubilityWindow::Blocks() { return kBlocks; }
@@ -124,27 +120,18 @@ void QtzSolubilityWindow::EmptyResults() {
   Label("Result2").SetText("");
 }
 
-// A new pressure or temperature asks for a new choice of first approach.
-void QtzSolubilityWindow::ResetFirstApproach() {
-  Radio("Choice0").SetValue(false);
-  Radio("Choice1").SetValue(false);
-  Field("dataEntryV").SetText("");
-  Label("warning").SetText("");
-}
-
 void QtzSolubilityWindow::dataEntryP_TextChange() {
   Globals::PMPa_global = Val(Field("dataEntryP").Text());
   EmptyResults();
-  ResetFirstApproach();
+  pvt::ResetFirstApproach(*this);
 }
 
 // The analysis window reads the temperature in kelvin as the unit radios
 // stood when the text was last edited.
 void QtzSolubilityWindow::dataEntryT_TextChange() {
-  if (Radio("Celsius").Value()) Globals::TK_global = Val(Field("dataEntryT").Text()) + 273.15;
-  if (Radio("Kelvin").Value()) Globals::TK_global = Val(Field("dataEntryT").Text());
+  pvt::StoreTypedKelvin(*this);
   EmptyResults();
-  ResetFirstApproach();
+  pvt::ResetFirstApproach(*this);
 }
 
 void QtzSolubilityWindow::dataEntryV_TextChange() {
@@ -174,7 +161,7 @@ void QtzSolubilityWindow::Choice1_Action() {
 void QtzSolubilityWindow::Clear_Action() {
   Field("dataEntryP").SetText("");
   Field("dataEntryT").SetText("");
-  ResetFirstApproach();
+  pvt::ResetFirstApproach(*this);
   EmptyResults();
 }
 
@@ -185,13 +172,11 @@ void QtzSolubilityWindow::calculate_Action() {
   // the check judges the temperature once in kelvin, and an empty or
   // non-numeric field is none, also in ˚C.
   const std::optional<double> typedT = pvt::TypedKelvin(*this, Field("dataEntryT").Text());
-  double T = 0;
-  if (Radio("Celsius").Value()) T = Val(Field("dataEntryT").Text()) + 273.15;
-  if (Radio("Kelvin").Value()) T = Val(Field("dataEntryT").Text());
+  const double T = pvt::KelvinInUnitOn(*this, Field("dataEntryT").Text()).value_or(0);
   Globals::TK_global = T;
   const double P = Val(Field("dataEntryP").Text());
   Globals::PMPa_global = P;
-  if (!(P > 0) || !typedT || !(*typedT > 0)) {
+  if (!(P > 0) || !pvt::IsPositiveKelvin(typedT)) {
     Label("warning").SetText(kPutNumber);
     return;
   }
@@ -199,12 +184,7 @@ void QtzSolubilityWindow::calculate_Action() {
   const Globals::Composition x = Globals::fraction;
 
   // First approach: with neither radio on, the search starts from 0.
-  double V0 = 0;
-  if (Radio("Choice0").Value()) {
-    V0 = Globals::Volume_Holloway(kSmallestRoot, x, T, P);
-    if (!(V0 > 0)) V0 = Globals::Volume_Holloway(kLargestRoot, x, T, P);
-  }
-  if (Radio("Choice1").Value()) V0 = Val(Field("dataEntryV").Text());
+  const double V0 = pvt::ChosenFirstVolume(*this, x, T, P);
 
   const double Vm = Globals::Volume(x, T, P, V0);
   if (!(Vm > 0)) {

@@ -26,5 +26,4 @@ class QtzSolubilityWindow : public fw::WindowClass<QtzSolubilityWindow> {
 
  private:
   void EmptyResults();
-  void ResetFirstApproach();
 };

@@ -3,6 +3,7 @@
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
 #include "calc/pvt/AdmissibleVolume.h"
+#include "calc/pvt/DensityHint.h"
 #include "calc/pvt/Isochore.h"
 #include "calc/pvt/MinimumVolumeHint.h"
 #include "calc/pvt/TemperatureUnit.h"
@@ -73,7 +74,7 @@ void PressureWindow::calculate_Action() {
   // Stored before the check: the Isochore window works with the volume typed
   // last, also a refused one.
   Globals::Vm_global = Val(Field("dataEntry").Text());
-  if (!(Globals::Vm_global > 0) || !T || !(*T > 0)) {
+  if (!(Globals::Vm_global > 0) || !pvt::IsPositiveKelvin(T)) {
     Label("warning").SetText(kPutNumber);
     return;
   }
@@ -92,10 +93,9 @@ void PressureWindow::calculate_Action() {
 void PressureWindow::dataEntry_TextChange() {
   const double V = Val(Field("dataEntry").Text());
   if (V > 0)
-    Label("Density").SetText("corresponding density = " +
-                             Str(Globals::Density(Globals::fraction, V)) + " g/cm3");
+    Label("Density").SetText(pvt::DensityHintAt(V));
   else
-    Label("Density").SetText("corresponding density");
+    Label("Density").SetText(pvt::kNoDensityHint);
   Label("Result").SetText("");
   Label("warning").SetText("");
   Label("warning1").SetText("");

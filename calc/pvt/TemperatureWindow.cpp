@@ -2,6 +2,7 @@
 
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
+#include "calc/pvt/DensityHint.h"
 #include "calc/pvt/MathAnalT.h"
 #include "calc/pvt/MinimumVolumeHint.h"
 #include "calc/pvt/TemperatureUnit.h"
@@ -111,9 +112,9 @@ void TemperatureWindow::dataEntryV_TextChange() {
   Globals::Vm_global = Val(Field("dataEntryV").Text());
   const double rho = Globals::Density(Globals::fraction, Globals::Vm_global);
   if (rho > 0)
-    Label("Density").SetText("corresponding density = " + Str(rho) + " g/cm3");
+    Label("Density").SetText(pvt::DensityHint(rho));
   else
-    Label("Density").SetText("corresponding density");
+    Label("Density").SetText(pvt::kNoDensityHint);
 }
 
 void TemperatureWindow::dataEntryP_TextChange() {

@@ -4,6 +4,7 @@
 
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
+#include "calc/pvt/FirstVolumeApproach.h"
 #include "calc/pvt/MathAnal.h"
 #include "calc/pvt/TemperatureUnit.h"
 #include "fluid/Globals.h"
@@ -76,11 +77,6 @@ const QString kNoExcess = "no excess molar volume";
 const QString kPureFailed = ": no molar volume of pure ";
 const std::array<QString, 5> kComponentNames = {"H2O", "CO2", "CH4", "NaCl", "KCl"};
 
-// Modes of the modified Redlich-Kwong volume: of three real roots, the
-// smallest (liquid-like) or the largest (vapour-like).
-constexpr std::int32_t kSmallestRoot = 2;
-constexpr std::int32_t kLargestRoot = 0;
-
 }  // namespace
 
 fw::WindowBlocks VolumeWindow::Blocks() { return kBlocks; }
@@ -108,27 +104,18 @@ void VolumeWindow::EmptyResults() {
   Label("ExcessVol").SetText("");
 }
 
-// A new pressure or temperature asks for a new choice of first approach.
-void VolumeWindow::ResetFirstApproach() {
-  Radio("Choice0").SetValue(false);
-  Radio("Choice1").SetValue(false);
-  Field("dataEntryV").SetText("");
-  Label("warning").SetText("");
-}
-
 void VolumeWindow::dataEntryP_TextChange() {
   Globals::PMPa_global = Val(Field("dataEntryP").Text());
   EmptyResults();
-  ResetFirstApproach();
+  pvt::ResetFirstApproach(*this);
 }
 
 // The analysis window reads the temperature in kelvin as the unit radios
 // stood when the text was last edited.
 void VolumeWindow::dataEntryT_TextChange() {
-  if (Radio("Celsius").Value()) Globals::TK_global = Val(Field("dataEntryT").Text()) + 273.15;
-  if (Radio("Kelvin").Value()) Globals::TK_global = Val(Field("dataEntryT").Text());
+  pvt::StoreTypedKelvin(*this);
   EmptyResults();
-  ResetFirstApproach();
+  pvt::ResetFirstApproach(*this);
 }
 
 void VolumeWindow::dataEntryV_TextChange() {
@@ -172,7 +159,7 @@ void VolumeWindow::calculate_Action() {
   // Read afresh from the fields, in kelvin after the conversion.
   const std::optional<double> typedT = pvt::TypedKelvin(*this, Field("dataEntryT").Text());
   const double P = Val(Field("dataEntryP").Text());
-  if (!(P > 0) || !typedT || !(*typedT > 0)) {
+  if (!(P > 0) || !pvt::IsPositiveKelvin(typedT)) {
     Label("warning").SetText(kPutNumber);
     return;
   }
@@ -180,19 +167,12 @@ void VolumeWindow::calculate_Action() {
   Label("warning").SetText("");
 
   // First approach: with neither radio on, the search starts from 0.
-  double V0 = 0;
-  if (Radio("Choice0").Value()) {
-    V0 = Globals::Volume_Holloway(kSmallestRoot, Globals::fraction, T, P);
-    if (!(V0 > 0)) V0 = Globals::Volume_Holloway(kLargestRoot, Globals::fraction, T, P);
-  }
-  if (Radio("Choice1").Value()) V0 = Val(Field("dataEntryV").Text());
+  const double V0 = pvt::ChosenFirstVolume(*this, Globals::fraction, T, P);
 
   const double Vm = Globals::Volume(Globals::fraction, T, P, V0);
   if (!(Vm > 0)) {
     Label("warning").SetText(kChangeFirstApproach + "\r" + kNoExcess);
-    Label("Result").SetText("");
-    Label("DensityResult").SetText("");
-    Label("ExcessVol").SetText("");
+    EmptyResults();
     return;
   }
   Label("Result").SetText(Str(Vm));

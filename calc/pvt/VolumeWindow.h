@@ -27,5 +27,4 @@ class VolumeWindow : public fw::WindowClass<VolumeWindow> {
 
  private:
   void EmptyResults();
-  void ResetFirstApproach();
 };
