@@ -39,11 +39,12 @@ BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
   const Composition z = Globals::fraction;
   const double beta = input.bulk == BulkPhase::Vapour ? 1 : 0;
 
-  // No state of the fluid exists at 0 K or 0 MPa; a pressure left at 0 would
-  // even pass as a solution.
-  if (!Positive(given) || !Positive(u0)) {
+  // The start-volume scan needs a temperature above 0 K: the given one in
+  // mode Th, the start value in mode Ph (the step's correction keeps a
+  // positive start above 0). A pressure of 0 runs.
+  if (!Positive(pressureSought ? given : u0)) {
     result.refused = true;
-    result.resultText = kPutTemperaturePressure;
+    result.resultText = kPutTemperature;
     return result;
   }
   Composition& x = Globals::xgas;
@@ -99,7 +100,9 @@ BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
     return result;
   }
   switch (JudgeSplit(z, x, y, run, /*checkFugacities=*/true)) {
-    case Verdict::None: return result;
+    case Verdict::None:
+      if (PhaseLost(run)) result.resultText = kNoSolution;
+      return result;
     case Verdict::TrivialSolution: result.resultText = kTrivialSolution; break;
     case Verdict::FugacitiesNotEqual: result.resultText = kFugacitiesNotEqual; break;
   }

@@ -12,6 +12,8 @@
 //   - a callable telling whether the window is still open (IsOpen()).
 // The given temperature or pressure is the one the first approach left in
 // Globals::TK_global or Globals::PMPa_global (bubble_dew_first_approach.h).
+// A temperature that is not a finite number above 0 K (the given one in mode
+// Th, the start value in mode Ph) is refused; a pressure of 0 runs.
 // The start compositions are Globals::xgas and Globals::ygas, as the first
 // approach left them or as edited in the phase lists (also while the run
 // yields); the run leaves its final compositions there and the K-values of
