@@ -72,13 +72,15 @@ EquilibriumResult CalculateLiquidVapourSplit(const LiquidVapourInput& input,
   setup.stillOpen = stillOpen;
 
   const PhaseSplitResult run = RunPhaseSplit(setup, z, x, y);
+  // The SLV window reads the pressure of the last pass whatever the outcome,
+  // also after this window was closed.
+  Globals::PMPa_global = run.P;
   if (run.outcome == SplitOutcome::Stopped) {
     result.stopped = true;
     return result;
   }
 
   result.answer = fw::Str(run.P);
-  Globals::PMPa_global = run.P;
   result.phaseX.volumeFraction = fw::Str(1 - phi);
   result.phaseY.volumeFraction = fw::Str(phi);
   DescribePhases(z, x, y, run, result);

@@ -12,8 +12,8 @@
 // rewrites it in every pass, and leaves Globals::xgas / Globals::ygas (the
 // first-approach lists) alone. It stores Vm and T in Globals::Vm_global and
 // Globals::TK_global at its start and the pressure of its last pass in
-// Globals::PMPa_global at its end, with or without a solution, for the
-// "Intersection SLV Curve" window.
+// Globals::PMPa_global at its end, with or without a solution and also when
+// the window was closed, for the "Intersection SLV Curve" window.
 //
 // Only a temperature that is not a finite number above 0 K is refused, before
 // anything is written. An empty bulk volume (0) splits every pass half and

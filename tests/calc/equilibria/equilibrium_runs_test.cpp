@@ -184,6 +184,7 @@ TEST_F(LiquidVapourRun, WithoutFirstApproachTheWholeFeedStartsInPhaseX) {
   EXPECT_EQ(Globals::Vm_global, 100);
   // K = 0: x = z/(1 − 0.5) sums to 2, y is empty: f_start = 2.
   const double P = 6 - 0.05 * 6 * 2 / (2 + 0.01);
+  EXPECT_EQ(Globals::PMPa_global, P) << "the pressure is stored also when the window closed";
   EXPECT_EQ(Globals::K_liq_vap, FirstPassK(kWaterCO2, Composition{}, 473.15, P));
 }
 
