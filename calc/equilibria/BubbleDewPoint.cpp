@@ -205,9 +205,12 @@ void BubbleDewPoint::FirstApproach_Action() {
 
 void BubbleDewPoint::calculate_Action() {
   equilibria::BubbleDewInput input;
+  // Read once: a mode switched during the run would swap pressure and
+  // temperature inside it. The bulk-phase radios are read again after it.
   input.mode = ModeOf(*this);
   input.bulk = BulkOf(*this);
   input.startText = Field("dataEntry2").Text();
+  input.bulkAfterRun = [this] { return BulkOf(*this); };
   const equilibria::BubbleDewResult result =
       equilibria::CalculateBubbleDewPoint(input, [this] { return IsOpen(); });
   if (result.stopped) return;

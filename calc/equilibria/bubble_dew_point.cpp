@@ -30,6 +30,9 @@ void MarkSolutionColumn(BulkPhase bulk, double VmX, double VmY, BubbleDewResult&
 BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
                                         const std::function<bool()>& stillOpen) {
   BubbleDewResult result;
+  // The mode is taken once for the whole run: a mode switched while the run
+  // yields would feed the sought pressure in as a temperature, or the other
+  // way round.
   const bool pressureSought = input.mode == HomogenizationMode::Temperature;
   // The given quantity is the one of the last first approach.
   const double given = pressureSought ? Globals::TK_global : Globals::PMPa_global;
@@ -93,7 +96,10 @@ BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
   result.answer = fw::Str(run.u);
   DescribePhases(z, x, y, run, result);
   result.resultText = SolutionCount(run.lastPass);
-  MarkSolutionColumn(input.bulk, run.VmX, run.VmY, result);
+  // The bulk-phase radios are read again now: one switched during the run
+  // marks the captions, though the run split with the beta of its start.
+  MarkSolutionColumn(input.bulkAfterRun ? input.bulkAfterRun() : input.bulk, run.VmX, run.VmY,
+                     result);
 
   if (run.outcome != SplitOutcome::Converged) {
     result.resultText = kNoSolution;

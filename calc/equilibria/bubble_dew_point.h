@@ -6,7 +6,8 @@
 //     `RadioButtonTh` is on (T given, the pressure sought), ::Pressure when
 //     `RadioButtonPh` is on (P given, the temperature sought);
 //   - the bulk-phase mode from `Liquid` / `Vapour` (BulkPhase::None when
-//     neither is on: computed as Liquid, no solution column marked);
+//     neither is on: computed as Liquid, no solution column marked), and a
+//     callable that reads those radios again after the run for the captions;
 //   - the text of `dataEntry2`, the start value of the sought quantity (MPa,
 //     or K whatever the unit radios show);
 //   - a callable telling whether the window is still open (IsOpen()).
@@ -54,6 +55,9 @@ struct BubbleDewInput {
   HomogenizationMode mode = HomogenizationMode::Temperature;
   BulkPhase bulk = BulkPhase::None;
   QString startText;  // `dataEntry2`
+  // The bulk-phase mode as the radios show it after the run, for the
+  // captions; when empty, `bulk` marks them.
+  std::function<BulkPhase()> bulkAfterRun = nullptr;
 };
 
 struct BubbleDewResult : EquilibriumResult {

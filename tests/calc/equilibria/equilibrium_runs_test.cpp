@@ -161,7 +161,7 @@ TEST_F(BubbleDewRun, APressureOf0EndsInTheFirstPassAsTrivialOrNoSolution) {
     Globals::xgas = {0.5, 0.5, 0, 0, 0};
     Globals::ygas = {0.2, 0.8, 0, 0, 0};
     const auto r = CalculateBubbleDewPoint(
-        {c.mode, BulkPhase::Liquid, c.start}, nullptr);
+        {c.mode, BulkPhase::Liquid, c.start, [] { return BulkPhase::Vapour; }}, nullptr);
     EXPECT_FALSE(r.refused);
     EXPECT_EQ(r.answer, c.answer);
     EXPECT_EQ(r.resultText, c.message);
