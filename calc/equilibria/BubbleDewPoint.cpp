@@ -46,7 +46,7 @@ constexpr auto kBlocks = fw::EncodeWindow([] {
       PushButton("LVpoint", 320, 180, 100, 20).Caption("T-P-x range").Size(10).Parent(kPanel),
       PushButton("FirstApproach", 195, 240, 230, 30).Caption("calculate first approach")
           .Size(16).Parent(kPanel),
-      GroupBox("GroupBox5", 20, 280, 580, 205).Caption("First Approach").Italic().Size(14)
+      GroupBox("GroupBox5", 20, 280, 580, 205).Caption("First Approach").Italic().Size(16)
           .Parent(kPanel),
       StaticText("Homogen", 30, 308, 230, 20).Text("Homogenization Pressure").Size(14)
           .Parent(kApproach),
