@@ -46,7 +46,7 @@ constexpr auto kBlocks = fw::EncodeWindow([] {
       PushButton("LVpoint", 320, 180, 100, 20).Caption("T-P-x range").Size(10).Parent(kPanel),
       PushButton("FirstApproach", 195, 240, 230, 30).Caption("calculate first approach")
           .Size(16).Parent(kPanel),
-      GroupBox("GroupBox5", 20, 280, 580, 205).Caption("First Approach").Italic().Size(14)
+      GroupBox("GroupBox5", 20, 280, 580, 205).Caption("First Approach").Italic().Size(16)
           .Parent(kPanel),
       StaticText("Homogen", 30, 308, 230, 20).Text("Homogenization Pressure").Size(14)
           .Parent(kApproach),
@@ -205,9 +205,12 @@ void BubbleDewPoint::FirstApproach_Action() {
 
 void BubbleDewPoint::calculate_Action() {
   equilibria::BubbleDewInput input;
+  // Read once: a mode switched during the run would swap pressure and
+  // temperature inside it. The bulk-phase radios are read again after it.
   input.mode = ModeOf(*this);
   input.bulk = BulkOf(*this);
   input.startText = Field("dataEntry2").Text();
+  input.bulkAfterRun = [this] { return BulkOf(*this); };
   const equilibria::BubbleDewResult result =
       equilibria::CalculateBubbleDewPoint(input, [this] { return IsOpen(); });
   if (result.stopped) return;

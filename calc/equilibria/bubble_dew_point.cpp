@@ -30,6 +30,9 @@ void MarkSolutionColumn(BulkPhase bulk, double VmX, double VmY, BubbleDewResult&
 BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
                                         const std::function<bool()>& stillOpen) {
   BubbleDewResult result;
+  // The mode is taken once for the whole run: a mode switched while the run
+  // yields would feed the sought pressure in as a temperature, or the other
+  // way round.
   const bool pressureSought = input.mode == HomogenizationMode::Temperature;
   // The given quantity is the one of the last first approach.
   const double given = pressureSought ? Globals::TK_global : Globals::PMPa_global;
@@ -39,11 +42,12 @@ BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
   const Composition z = Globals::fraction;
   const double beta = input.bulk == BulkPhase::Vapour ? 1 : 0;
 
-  // No state of the fluid exists at 0 K or 0 MPa; a pressure left at 0 would
-  // even pass as a solution.
-  if (!Positive(given) || !Positive(u0)) {
+  // The start-volume scan needs a temperature above 0 K: the given one in
+  // mode Th, the start value in mode Ph (the step's correction keeps a
+  // positive start above 0). A pressure of 0 runs.
+  if (!Positive(pressureSought ? given : u0)) {
     result.refused = true;
-    result.resultText = kPutTemperaturePressure;
+    result.resultText = kPutTemperature;
     return result;
   }
   Composition& x = Globals::xgas;
@@ -92,14 +96,19 @@ BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
   result.answer = fw::Str(run.u);
   DescribePhases(z, x, y, run, result);
   result.resultText = SolutionCount(run.lastPass);
-  MarkSolutionColumn(input.bulk, run.VmX, run.VmY, result);
+  // The bulk-phase radios are read again now: one switched during the run
+  // marks the captions, though the run split with the beta of its start.
+  MarkSolutionColumn(input.bulkAfterRun ? input.bulkAfterRun() : input.bulk, run.VmX, run.VmY,
+                     result);
 
   if (run.outcome != SplitOutcome::Converged) {
     result.resultText = kNoSolution;
     return result;
   }
   switch (JudgeSplit(z, x, y, run, /*checkFugacities=*/true)) {
-    case Verdict::None: return result;
+    case Verdict::None:
+      if (PhaseLost(run)) result.resultText = kNoSolution;
+      return result;
     case Verdict::TrivialSolution: result.resultText = kTrivialSolution; break;
     case Verdict::FugacitiesNotEqual: result.resultText = kFugacitiesNotEqual; break;
   }

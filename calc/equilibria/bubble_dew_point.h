@@ -6,12 +6,15 @@
 //     `RadioButtonTh` is on (T given, the pressure sought), ::Pressure when
 //     `RadioButtonPh` is on (P given, the temperature sought);
 //   - the bulk-phase mode from `Liquid` / `Vapour` (BulkPhase::None when
-//     neither is on: computed as Liquid, no solution column marked);
+//     neither is on: computed as Liquid, no solution column marked), and a
+//     callable that reads those radios again after the run for the captions;
 //   - the text of `dataEntry2`, the start value of the sought quantity (MPa,
 //     or K whatever the unit radios show);
 //   - a callable telling whether the window is still open (IsOpen()).
 // The given temperature or pressure is the one the first approach left in
 // Globals::TK_global or Globals::PMPa_global (bubble_dew_first_approach.h).
+// A temperature that is not a finite number above 0 K (the given one in mode
+// Th, the start value in mode Ph) is refused; a pressure of 0 runs.
 // The start compositions are Globals::xgas and Globals::ygas, as the first
 // approach left them or as edited in the phase lists (also while the run
 // yields); the run leaves its final compositions there and the K-values of
@@ -52,6 +55,9 @@ struct BubbleDewInput {
   HomogenizationMode mode = HomogenizationMode::Temperature;
   BulkPhase bulk = BulkPhase::None;
   QString startText;  // `dataEntry2`
+  // The bulk-phase mode as the radios show it after the run, for the
+  // captions; when empty, `bulk` marks them.
+  std::function<BulkPhase()> bulkAfterRun = nullptr;
 };
 
 struct BubbleDewResult : EquilibriumResult {

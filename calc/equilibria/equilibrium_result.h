@@ -23,9 +23,9 @@ struct PhaseResult {
 struct EquilibriumResult {
   // The window was closed during the run: write nothing.
   bool stopped = false;
-  // The run was refused before it started (no usable temperature, pressure,
-  // volume or start composition): every text below but resultText is empty,
-  // so writing them all clears the previous result.
+  // The run was refused before it started (no usable temperature or start
+  // composition): every text below but resultText is empty, so writing them
+  // all clears the previous result.
   bool refused = false;
   QString answer;      // `Answer`: pressure in MPa, or temperature in K
   PhaseResult phaseX;
@@ -38,6 +38,10 @@ struct EquilibriumResult {
 // z(i) is not 0, in component order; fugacities x(i)·phi(i)·P in MPa.
 void DescribePhases(const Composition& z, const Composition& x, const Composition& y,
                     const PhaseSplitResult& run, EquilibriumResult& result);
+
+// A run refused for want of a temperature above 0 K, which the start-volume
+// scan of the equation of state needs.
+inline const QString kPutTemperature = "warning: put a number for temperature";
 
 // "Solution after k iterations".
 QString SolutionCount(int32_t lastPass);

@@ -37,11 +37,12 @@ EquilibriumResult CalculateLiquidVapourSplit(const LiquidVapourInput& input,
   const double P0 = fw::Val(input.pressureText);
   const double s = fw::Val(input.fractionText);
 
-  // No state exists at 0 K or 0 MPa, and without a bulk volume the lever
-  // rule never applies: the "fractions" shown would only echo the start.
-  if (!Positive(Vm) || !Positive(T) || !Positive(P0)) {
+  // The start-volume scan needs a temperature above 0 K. A bulk volume or a
+  // start pressure of 0 runs: the split is then made half and half, or held
+  // at 0 MPa where every coefficient is 1.
+  if (!Positive(T)) {
     result.refused = true;
-    result.resultText = kPutVolumeTemperaturePressure;
+    result.resultText = kPutTemperature;
     return result;
   }
   Globals::Vm_global = Vm;
@@ -71,13 +72,15 @@ EquilibriumResult CalculateLiquidVapourSplit(const LiquidVapourInput& input,
   setup.stillOpen = stillOpen;
 
   const PhaseSplitResult run = RunPhaseSplit(setup, z, x, y);
+  // The SLV window reads the pressure of the last pass whatever the outcome,
+  // also after this window was closed.
+  Globals::PMPa_global = run.P;
   if (run.outcome == SplitOutcome::Stopped) {
     result.stopped = true;
     return result;
   }
 
   result.answer = fw::Str(run.P);
-  Globals::PMPa_global = run.P;
   result.phaseX.volumeFraction = fw::Str(1 - phi);
   result.phaseY.volumeFraction = fw::Str(phi);
   DescribePhases(z, x, y, run, result);
@@ -90,6 +93,8 @@ EquilibriumResult CalculateLiquidVapourSplit(const LiquidVapourInput& input,
   if (JudgeSplit(z, x, y, run, /*checkFugacities=*/false) != Verdict::None)
     result.resultText = kTrivialSolution;
   if (phi > 1 || !(phi > 0)) result.resultText = kFractionsOutOfRange;
+  if (result.resultText.startsWith(kSolutionAfter) && PhaseLost(run))
+    result.resultText = kNoSolution;
   return result;
 }
 

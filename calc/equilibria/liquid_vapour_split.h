@@ -11,8 +11,14 @@
 // approach's Wilson constants, or those of the last pass of the run before),
 // rewrites it in every pass, and leaves Globals::xgas / Globals::ygas (the
 // first-approach lists) alone. It stores Vm and T in Globals::Vm_global and
-// Globals::TK_global at its start and the final pressure in
-// Globals::PMPa_global at its end, for the "Intersection SLV Curve" window.
+// Globals::TK_global at its start and the pressure of its last pass in
+// Globals::PMPa_global at its end, with or without a solution and also when
+// the window was closed, for the "Intersection SLV Curve" window.
+//
+// Only a temperature that is not a finite number above 0 K is refused, before
+// anything is written. An empty bulk volume (0) splits every pass half and
+// half and shows the start fraction; an empty start pressure (0) stays at
+// 0 MPa and ends in the first pass.
 //
 // It gives back every text of the result controls (equilibrium_result.h,
 // with the volume fractions of ListBoxFracX / ListBoxFracY). The captions

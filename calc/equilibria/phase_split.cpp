@@ -26,9 +26,7 @@ constexpr double kSameFugacity = 0.0001;    // fugacity over pressure
 // Molar volume and fugacity coefficients of one phase at T and P.
 void SolvePhase(int32_t scanMode, const Composition& phase, double T, double P, int32_t pass,
                 double& Vm, Composition& phi) {
-  // A solve that failed in the previous pass left 0, from which the solver
-  // cannot start again: scan anew.
-  const bool scan = pass < kScannedPasses || !(Vm > 0);
+  const bool scan = pass < kScannedPasses;
   const double V0 = scan ? Globals::Volume_Approach(scanMode, phase, T, P) : Vm;
   Vm = Globals::Volume(phase, T, P, V0);
   Globals::Fugacities(phase, T, P, Vm);
@@ -132,11 +130,7 @@ PhaseSplitResult RunPhaseSplit(const PhaseSplitSetup& setup, const Composition& 
     if (diverged || converged) break;
   }
 
-  // Coefficients of a phase whose volume solve failed are the neutral 1: a
-  // split "converged" on them is no equilibrium of two real phases.
-  const bool lost = !(r.VmX > 0 && r.VmY > 0);
-  r.outcome = converged && lost ? SplitOutcome::PhaseLost
-              : converged      ? SplitOutcome::Converged
+  r.outcome = converged  ? SplitOutcome::Converged
               : diverged ? SplitOutcome::Diverged
                          : SplitOutcome::PassLimit;
   r.u = u;
@@ -144,6 +138,8 @@ PhaseSplitResult RunPhaseSplit(const PhaseSplitSetup& setup, const Composition& 
   r.P = P;
   return r;
 }
+
+bool PhaseLost(const PhaseSplitResult& run) { return !(run.VmX > 0 && run.VmY > 0); }
 
 Verdict JudgeSplit(const Composition& z, const Composition& x, const Composition& y,
                    const PhaseSplitResult& run, bool checkFugacities) {

@@ -15,11 +15,11 @@
 // and every pass once more; after each pass `stillOpen` is asked whether the
 // calling window is still there, and the run stops when it is not.
 //
-// A run counts as converged only when both phases have a molar volume in its
-// last pass: a failed volume solve gives neutral coefficients (1), on which
-// the split can settle without any equilibrium (SplitOutcome::PhaseLost). A
-// volume solve that failed is not restarted from its 0 in the next pass but
-// from a new start-volume scan.
+// A failed volume solve leaves 0 and neutral coefficients (1), and the next
+// pass after the third starts its solve from that 0. A split that settles on
+// neutral coefficients makes both phases the feed; for a mixture the verdict
+// then tells a possible trivial solution, but a single-component fluid would
+// pass as solved with a volume of 0: the callers ask PhaseLost for that.
 #pragma once
 
 #include <cstdint>
@@ -64,7 +64,6 @@ enum class SplitOutcome {
   PassLimit,  // all passes used
   Diverged,   // a step above 1e300
   Converged,  // relative step below 1e-12, or a residual of exactly 0
-  PhaseLost,  // converged, but a phase's volume solve had failed in that pass
   Stopped,    // the calling window was closed; nothing is to be shown
 };
 
@@ -121,5 +120,10 @@ enum class Verdict {
 // test decides.
 Verdict JudgeSplit(const Composition& z, const Composition& x, const Composition& y,
                    const PhaseSplitResult& run, bool checkFugacities);
+
+// Whether a volume solve of the last pass failed (a molar volume not above
+// 0). A converged run that no verdict test caught is then no solution: its
+// count would report a volume of 0 as an equilibrium.
+bool PhaseLost(const PhaseSplitResult& run);
 
 }  // namespace equilibria
