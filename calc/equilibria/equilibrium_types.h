@@ -40,12 +40,5 @@ inline const QString kTrivialSolution =
 inline const QString kFugacitiesNotEqual =
     "Fugacities are not equal: adjust First Approach and try again";
 inline const QString kFractionsOutOfRange = "The fractions must have a number between 0 and 1";
-// A run refused before it starts, for want of a positive temperature or
-// pressure (the equation of state has no state at 0 K or 0 MPa).
-inline const QString kPutTemperaturePressure =
-    "warning: put a number for temperature and pressure";
-// The same in the liquid-vapour window, which also needs the bulk molar volume.
-inline const QString kPutVolumeTemperaturePressure =
-    "warning: put a number for molar volume, temperature and pressure";
 
 }  // namespace equilibria
