@@ -107,6 +107,8 @@ void ActivityWindow::calculate_Action() {
     for (int i = 0; i < 5; ++i) {
       Globals::Fugacity[i] = x[i] * Pref;
       Globals::Activity[i] = Globals::Fugacity[i] != 0 ? mixture[i] / Globals::Fugacity[i] : 0;
+      RuntimeBackgroundTask();
+      if (interrupted()) return;
     }
   }
 

@@ -237,6 +237,37 @@ TEST_F(ActivityWindowTest, EditDuringTheRunAbandonsIt) {
   EXPECT_EQ(Table().ListCount(), 5);
 }
 
+// The ideal standard state calls no library, but its loop over the
+// components yields once per pass like the other loops, and an edit there
+// ends the run before the later components.
+TEST_F(ActivityWindowTest, IdealStandardStateLoopYieldsAndStopsOnEdit) {
+  Globals::fraction = kFiveComponents;
+  MolarVolume("100", "673.15");
+  Activities("StandardChoice2", "0.1");
+  ASSERT_EQ(Table().ListCount(), 5);
+  int runYields = 0;
+  OnYield([&](int n) { runYields = n; });
+  Press("calculate");
+  int mixtureYields = 0;
+  OnYield([&](int n) { mixtureYields = n; });
+  Globals::Fugacities(kFiveComponents, 673.15, 100, Globals::Vm_global);
+  SetRuntimeYieldHook({});
+  // Copying the mixture's fugacities, the standard state, the table.
+  EXPECT_EQ(runYields, mixtureYields + 3 * 5);
+
+  const Globals::Composition savedActivity = Globals::Activity;
+  Globals::Activity.fill(-1);
+  OnYield([&](int n) {
+    if (n == mixtureYields + 5 + 3) Type(w.Field("dataEntryPref"), "7");
+  });
+  Press("calculate");
+  SetRuntimeYieldHook({});
+  const Globals::Composition activity = Globals::Activity;
+  Globals::Activity = savedActivity;
+  EXPECT_EQ(Table().ListCount(), 0);
+  EXPECT_EQ(std::tuple(activity[2] > 0, activity[3], activity[4]), std::tuple(true, -1.0, -1.0));
+}
+
 TEST_F(ActivityWindowTest, ScrollBarMovesThePanelAndFollowsTheWindowHeight) {
   fw::ScrollBar& bar = w.Scroll("ScrollBar1");
   const int chrome = w.Frame()->height() - w.Height();
