@@ -105,9 +105,9 @@ TEST_F(FugacityWindowTest, ModesRelabelAndClearReturnsToPressureMode) {
   EXPECT_TRUE(On("Celsius"));
 }
 
-// The temperature is judged in kelvin: below 0 ˚C is a temperature, an empty
-// field is none in either unit.
-TEST_F(FugacityWindowTest, EntriesAreJudgedWithTheTemperatureInKelvin) {
+// The temperature is judged as typed, before its conversion to kelvin: 0 ˚C
+// and below are refused; an empty field is none in either unit.
+TEST_F(FugacityWindowTest, EntriesAreJudgedWithTheTemperatureAsTyped) {
   const struct {
     const char* mode;
     const char* unit;
@@ -116,7 +116,8 @@ TEST_F(FugacityWindowTest, EntriesAreJudgedWithTheTemperatureInKelvin) {
     QString warning;
     double kelvin;
   } cases[] = {
-      {"RadioButtonTP", "Celsius", "-5", "50", "", 268.15},
+      {"RadioButtonTP", "Celsius", "-5", "50", kPutNumberTP, 0},
+      {"RadioButtonTV", "Celsius", "0", "30", kPutNumberTV, 0},
       {"RadioButtonTP", "Celsius", "0.5", "50", "", 273.65},
       {"RadioButtonTP", "Celsius", "", "50", kPutNumberTP, 0},
       {"RadioButtonTP", "Celsius", "-273.15", "50", kPutNumberTP, 0},
