@@ -43,11 +43,8 @@ void ActivityWindow::calculate_Action() {
   const std::optional<double> typedT = pvt::TypedKelvin(*this, Field("dataEntryT").Text());
   Globals::PMPa_global = Val(Field("dataEntryP").Text());
   Globals::TK_global = pvt::KelvinUnlessCelsius(*this, Field("dataEntryT").Text());
-  // The molar volume shown, in full where it is the one found: seven digits
-  // of a liquid's volume move its pressure, and so every fugacity, in the
-  // fifth digit.
-  const QString shownVm = Label("ResultV").Text();
-  Globals::Vm_global = shownVm == Str(foundVm_) ? foundVm_ : Val(shownVm);
+  // The molar volume as shown: a volume erased or never found reads as 0.
+  Globals::Vm_global = Val(Label("ResultV").Text());
   // One state point and one fluid for the whole run.
   const double P = Globals::PMPa_global;
   const double Vm = Globals::Vm_global;
@@ -110,6 +107,8 @@ void ActivityWindow::calculate_Action() {
     for (int i = 0; i < 5; ++i) {
       Globals::Fugacity[i] = x[i] * Pref;
       Globals::Activity[i] = Globals::Fugacity[i] != 0 ? mixture[i] / Globals::Fugacity[i] : 0;
+      RuntimeBackgroundTask();
+      if (interrupted()) return;
     }
   }
 

@@ -258,6 +258,5 @@ void ActivityWindow::calculateVm_Action() {
     Label("warning").SetText(kNoVolume);
     return;
   }
-  foundVm_ = Vm;
   Label("ResultV").SetText(Str(Vm));
 }

@@ -41,6 +41,4 @@ class ActivityWindow : public fw::WindowClass<ActivityWindow> {
   // Counts the edits of the inputs, so that a running calculation can tell
   // that the inputs it started from are gone.
   int edits_ = 0;
-  // The molar volume found last, unrounded; ResultV shows it to seven digits.
-  double foundVm_ = 0;
 };

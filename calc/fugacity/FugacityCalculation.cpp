@@ -29,11 +29,11 @@ const QString kNoFugacities = "warning: no fugacities at the stored state point"
 
 }  // namespace
 
-// The temperature is judged once converted to kelvin: -5 ˚C is a
-// temperature, an empty field in ˚C is none.
+// The temperature is judged as the number typed, before its conversion to
+// kelvin: in ˚C only temperatures above the freezing point pass.
 void FugacityWindow::Calculation1_Action() {
-  const std::optional<double> T = pvt::TypedKelvin(*this, Field("dataEntryT").Text());
-  const bool accepted = pvt::IsPositiveKelvin(T) && Val(Field("dataEntryPV").Text()) > 0;
+  const bool accepted =
+      Val(Field("dataEntryT").Text()) > 0 && Val(Field("dataEntryPV").Text()) > 0;
   const bool pressureMode = Radio("RadioButtonTP").Value();
   const bool volumeMode = Radio("RadioButtonTV").Value();
   if (!accepted) {
@@ -42,7 +42,7 @@ void FugacityWindow::Calculation1_Action() {
     return;
   }
   Label("warning").SetText("");
-  Globals::TK_global = *T;
+  pvt::StoreTypedKelvin(*this);
 
   if (pressureMode) {
     Globals::PMPa_global = Val(Field("dataEntryPV").Text());

@@ -126,15 +126,14 @@ void FugacityWindow::Clear_Action() {
   EnterPressureMode();
 }
 
-// A new temperature no longer belongs to the stored pressure and molar
-// volume: the state point is dropped (temperature 0) until the calculation
-// button fixes a new one, so that "calculate" never lists fugacities at a
-// temperature, pressure and volume that the equation of state does not join.
+// The temperature follows the text at once; the pressure and molar volume
+// stay those of the last calculation, so "calculate" lists the fugacities at
+// the new temperature with them.
 void FugacityWindow::dataEntryT_TextChange() {
   Label("ResultPV").SetText("");
   Label("warning").SetText("");
   List("ListBox1").DeleteAllRows();
-  Globals::TK_global = 0;
+  pvt::StoreTypedKelvin(*this);
 }
 
 void FugacityWindow::dataEntryPV_TextChange() {

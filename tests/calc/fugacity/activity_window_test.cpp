@@ -61,33 +61,54 @@ TEST_F(ActivityWindowTest, ActivitiesAgainstPureRealComponentsAtTAndP) {
   Activities("StandardChoice0");
   EXPECT_EQ(w.Field("dataEntryPref").Text(), "100");
 
-  Globals::Fugacities(kWaterCO2, 673.15, 100, Vm);
+  const double shownVm = Val(Str(Vm));
+  Globals::Fugacities(kWaterCO2, 673.15, 100, shownVm);
   const Globals::Composition mixture = Globals::Fugacity;
   ASSERT_EQ(Table().ListCount(), 2);
   for (int i : {0, 1}) {
     SCOPED_TRACE(i);
-    const double a = mixture[i] / PureFugacity(i, 673.15, 100, Vm);
+    const double a = mixture[i] / PureFugacity(i, 673.15, 100, shownVm);
     EXPECT_EQ(Table().Cell(i, 1), Str(a));
     EXPECT_EQ(Table().Cell(i, 2), Str(a / kWaterCO2[i]));
     EXPECT_EQ(Globals::Activity[i], a);
   }
   EXPECT_EQ(std::tuple(Globals::TK_global, Globals::PMPa_global, Globals::Vm_global),
-            std::tuple(673.15, 100.0, Vm));
+            std::tuple(673.15, 100.0, shownVm));
   // The same standard state at P(ref.) = P gives the same table.
   const QStringList choice0 = Column(Table(), 1);
   Activities("StandardChoice1", "100");
   EXPECT_EQ(Column(Table(), 1), choice0);
 }
 
-// Pure water against itself: activity and coefficient 1, also in the liquid,
-// where the seven digits of the molar volume shown would move the pressure.
-TEST_F(ActivityWindowTest, PureWaterAgainstItselfHasActivityOne) {
+// Pure water against itself: activity and coefficient 1 but for the seven
+// digits with which the molar volume of the fluid passes through ResultV.
+TEST_F(ActivityWindowTest, PureWaterAgainstItselfHasActivityNearOne) {
   for (const auto& [P, T] : {std::tuple{"100", "673.15"}, {"10", "473.15"}, {"1", "773.15"}}) {
     SCOPED_TRACE(std::string(P) + " MPa " + T + " K");
     MolarVolume(P, T);
     Activities("StandardChoice0");
     ASSERT_EQ(Table().ListCount(), 1);
-    EXPECT_EQ(Column(Table(), 1) + Column(Table(), 2), (QStringList{"1", "1"}));
+    EXPECT_NEAR(Val(Table().Cell(0, 1)), 1, 1e-3);
+    EXPECT_EQ(Table().Cell(0, 2), Table().Cell(0, 1));
+  }
+}
+
+// The activity step reads the molar volume back from its text: the number as
+// shown, not the unrounded one found, and whatever ResultV holds.
+TEST_F(ActivityWindowTest, MolarVolumeIsTheOneShown) {
+  MolarVolume("10", "473.15");  // liquid water: the rounding moves the pressure
+  const double found = AutomaticVolume(kWater, 473.15, 10);
+  ASSERT_EQ(Shown("ResultV"), Str(found));
+  const double shown = Val(Str(found));
+  ASSERT_NE(shown, found);
+  for (const double Vm : {shown, 20.0}) {
+    SCOPED_TRACE(Vm);
+    w.Label("ResultV").SetText(Str(Vm));
+    Activities("StandardChoice2", "0.1");
+    EXPECT_EQ(Globals::Vm_global, Vm);
+    Globals::Fugacities(kWater, 473.15, 10, Vm);
+    ASSERT_GT(Globals::Fugacity[0], 0);
+    EXPECT_EQ(Table().Cell(0, 1), Str(Globals::Fugacity[0] / 0.1));
   }
 }
 
@@ -96,7 +117,7 @@ TEST_F(ActivityWindowTest, IdealStandardStateDividesByFractionTimesReferencePres
   Globals::fraction = kBrine;
   MolarVolume("200", "873.15");
   Activities("StandardChoice2", "0.1");
-  const double Vm = AutomaticVolume(kBrine, 873.15, 200);
+  const double Vm = Val(Str(AutomaticVolume(kBrine, 873.15, 200)));
   Globals::Fugacities(kBrine, 873.15, 200, Vm);
   const Globals::Composition mixture = Globals::Fugacity;
   EXPECT_EQ(Column(Table(), 0), (QStringList{"H2O", "NaCl"}));
@@ -214,6 +235,37 @@ TEST_F(ActivityWindowTest, EditDuringTheRunAbandonsIt) {
   EXPECT_EQ(Table().ListCount(), 0);
   Press("calculate");
   EXPECT_EQ(Table().ListCount(), 5);
+}
+
+// The ideal standard state calls no library, but its loop over the
+// components yields once per pass like the other loops, and an edit there
+// ends the run before the later components.
+TEST_F(ActivityWindowTest, IdealStandardStateLoopYieldsAndStopsOnEdit) {
+  Globals::fraction = kFiveComponents;
+  MolarVolume("100", "673.15");
+  Activities("StandardChoice2", "0.1");
+  ASSERT_EQ(Table().ListCount(), 5);
+  int runYields = 0;
+  OnYield([&](int n) { runYields = n; });
+  Press("calculate");
+  int mixtureYields = 0;
+  OnYield([&](int n) { mixtureYields = n; });
+  Globals::Fugacities(kFiveComponents, 673.15, 100, Globals::Vm_global);
+  SetRuntimeYieldHook({});
+  // Copying the mixture's fugacities, the standard state, the table.
+  EXPECT_EQ(runYields, mixtureYields + 3 * 5);
+
+  const Globals::Composition savedActivity = Globals::Activity;
+  Globals::Activity.fill(-1);
+  OnYield([&](int n) {
+    if (n == mixtureYields + 5 + 3) Type(w.Field("dataEntryPref"), "7");
+  });
+  Press("calculate");
+  SetRuntimeYieldHook({});
+  const Globals::Composition activity = Globals::Activity;
+  Globals::Activity = savedActivity;
+  EXPECT_EQ(Table().ListCount(), 0);
+  EXPECT_EQ(std::tuple(activity[2] > 0, activity[3], activity[4]), std::tuple(true, -1.0, -1.0));
 }
 
 TEST_F(ActivityWindowTest, ScrollBarMovesThePanelAndFollowsTheWindowHeight) {

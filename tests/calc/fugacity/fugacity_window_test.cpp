@@ -105,9 +105,9 @@ TEST_F(FugacityWindowTest, ModesRelabelAndClearReturnsToPressureMode) {
   EXPECT_TRUE(On("Celsius"));
 }
 
-// The temperature is judged in kelvin: below 0 ˚C is a temperature, an empty
-// field is none in either unit.
-TEST_F(FugacityWindowTest, EntriesAreJudgedWithTheTemperatureInKelvin) {
+// The temperature is judged as typed, before its conversion to kelvin: 0 ˚C
+// and below are refused; an empty field is none in either unit.
+TEST_F(FugacityWindowTest, EntriesAreJudgedWithTheTemperatureAsTyped) {
   const struct {
     const char* mode;
     const char* unit;
@@ -116,7 +116,8 @@ TEST_F(FugacityWindowTest, EntriesAreJudgedWithTheTemperatureInKelvin) {
     QString warning;
     double kelvin;
   } cases[] = {
-      {"RadioButtonTP", "Celsius", "-5", "50", "", 268.15},
+      {"RadioButtonTP", "Celsius", "-5", "50", kPutNumberTP, 0},
+      {"RadioButtonTV", "Celsius", "0", "30", kPutNumberTV, 0},
       {"RadioButtonTP", "Celsius", "0.5", "50", "", 273.65},
       {"RadioButtonTP", "Celsius", "", "50", kPutNumberTP, 0},
       {"RadioButtonTP", "Celsius", "-273.15", "50", kPutNumberTP, 0},
@@ -134,9 +135,13 @@ TEST_F(FugacityWindowTest, EntriesAreJudgedWithTheTemperatureInKelvin) {
       w.Radio("RadioButtonTP").SetValue(false);
       w.Radio("RadioButtonTV").SetValue(false);
     }
+    if (*c.mode) Choose(c.mode);
+    Put("dataEntryT", c.T);
+    Put("dataEntryPV", c.PV);
+    // What the calculation button alone stores.
     Globals::TK_global = 0;
     Globals::PMPa_global = Globals::Vm_global = 7;
-    Fix(c.mode, c.T, c.PV);
+    Press("Calculation1");
     EXPECT_EQ(Shown("warning"), c.warning);
     EXPECT_EQ(Globals::TK_global, c.kelvin);
     if (!c.warning.isEmpty() || *c.mode == 0) {
@@ -166,27 +171,55 @@ TEST_F(FugacityWindowTest, FailedStepsSayWhyAndCalculateRefuses) {
   EXPECT_EQ(Table().ListCount(), 0);
 }
 
-// A new temperature or unit leaves no stored state that the equation of
-// state does not join: "calculate" asks for the calculation again.
-TEST_F(FugacityWindowTest, TemperatureEditOrUnitSwitchDropsTheStatePoint) {
-  for (const char* change : {"edit", "Celsius"}) {
-    SCOPED_TRACE(change);
+// A temperature edit stores the new temperature, converted in the unit on;
+// "calculate" then lists the fugacities at it with the pressure and molar
+// volume of the last calculation.
+TEST_F(FugacityWindowTest, TemperatureEditMovesTheStoredTemperatureOnly) {
+  Fix("RadioButtonTP", "673.15", "100");
+  const double V = Globals::Vm_global;
+  const QString density = Shown("Density2");
+  Press("calculateFinal");
+  ASSERT_EQ(Table().ListCount(), 1);
+  Put("dataEntryT", "773.15");
+  EXPECT_EQ(Shown("ResultPV"), "");
+  EXPECT_EQ(Shown("Density2"), density);
+  EXPECT_EQ(Table().ListCount(), 0);
+  EXPECT_EQ(std::tuple(Globals::TK_global, Globals::PMPa_global, Globals::Vm_global),
+            std::tuple(773.15, 100.0, V));
+  Press("calculateFinal");
+  Globals::Fugacities(kWater, 773.15, 100, V);
+  EXPECT_EQ(Column(Table(), 1), QStringList{Str(Globals::Fugacity[0])});
+  EXPECT_EQ(Column(Table(), 2), QStringList{Str(Globals::Coefficient[0])});
+
+  Choose("Celsius");
+  Put("dataEntryT", "500");
+  EXPECT_EQ(Globals::TK_global, 500 + 273.15);
+  Put("dataEntryT", "");
+  EXPECT_EQ(Globals::TK_global, 273.15);
+  Choose("Kelvin");
+  Put("dataEntryT", "");
+  EXPECT_EQ(Globals::TK_global, 0.0);
+}
+
+// A unit switch drops the stored temperature: "calculate" refuses until the
+// temperature is edited or the calculation button is pressed again.
+TEST_F(FugacityWindowTest, UnitSwitchDropsTheStoredTemperature) {
+  for (const char* next : {"edit", "calculation"}) {
+    SCOPED_TRACE(next);
     Choose("Kelvin");
     Fix("RadioButtonTP", "673.15", "100");
-    const QString density = Shown("Density2");
-    if (std::string(change) == "edit") {
-      Put("dataEntryT", "773.15");
-      EXPECT_EQ(Shown("ResultPV"), "");
-      EXPECT_EQ(Shown("Density2"), density);
-    } else {
-      Choose(change);
-      EXPECT_EQ(Shown("StaticText1"), "\u02DACelsius");
-      EXPECT_NE(Shown("ResultPV"), "");
-    }
+    Choose("Celsius");
+    EXPECT_EQ(Shown("StaticText1"), "\u02DACelsius");
+    EXPECT_NE(Shown("ResultPV"), "");
     EXPECT_EQ(Globals::TK_global, 0.0);
     Press("calculateFinal");
     EXPECT_EQ(Shown("warning"), kPutNumberState);
-    Press("Calculation1");
+    if (std::string(next) == "edit")
+      Put("dataEntryT", "400");
+    else
+      Press("Calculation1");
+    // The text read in the new unit.
+    EXPECT_EQ(Globals::TK_global, Val(w.Field("dataEntryT").Text()) + 273.15);
     Press("calculateFinal");
     EXPECT_EQ(Table().ListCount(), 1);
   }
