@@ -6,6 +6,7 @@
 
 #include "calc/equilibria/BubbleDewPoint.h"
 #include "calc/equilibria/SLV.h"
+#include "calc/equilibria/phase_lists.h"
 #include "tests/calc/equilibria/equilibrium_driving.h"
 
 namespace {
@@ -58,33 +59,22 @@ TEST_F(EquilibriumWindows, UnitRadiosRewordTheNoteAndTheScrollBarFollowsTheHeigh
   }
 }
 
+// The first approach reads the temperature in the unit on and empties the
+// results; clear empties the entries and lists, never the shared state.
 TEST_F(LiquidVapourWindow, FirstApproachFillsTheStartValuesAndListsAndClearEmptiesThem) {
   Globals::fraction = kBrine;
-  const struct {
-    const char* unit;
-    const char* typed;
-    double T;
-  } cases[] = {{"Kelvin", "600", 600}, {"Celsius", "300", 573.15}};
-  for (const auto& c : cases) {
-    Choose(c.unit);
-    Put("dataEntry", "40");
-    Put("dataEntry1", c.typed);
-    Put("dataEntry3", "0.9");
-    ListOf("ListBoxVmX").AddRow("stale");
-    Press("CalFirstApproach");
-    EXPECT_DOUBLE_EQ(Globals::TK_global, c.T);
-    const double Pb = Globals::RaoultPressure(kBrine, c.T, 0);
-    EXPECT_EQ(w.Field("dataEntry2").Text(),
-              Str(0.5 * (Pb + Globals::RaoultPressure(kBrine, c.T, 1))));
-    EXPECT_EQ(w.Field("dataEntry3").Text(), "0.5");
-    for (const char* list : {"ListBoxPhaseX", "ListBoxPhaseY"}) {
-      EXPECT_EQ(Column(ListOf(list), 0), QStringList({"H2O", "NaCl"}));
-      EXPECT_NEAR(Val(ListOf(list).Cell(0, 1)) + Val(ListOf(list).Cell(1, 1)), 1, 1e-6);
-    }
-    EXPECT_EQ(ListOf("ListBoxPhaseX").Cell(1, 1), Str(Globals::xgas[3]));
-    EXPECT_EQ(ListOf("ListBoxVmX").ListCount(), 0);
-    EXPECT_EQ(w.Field("dataEntry").Text(), "40");
-  }
+  Choose("Celsius");
+  Put("dataEntry", "40");
+  Put("dataEntry1", "300");
+  Put("dataEntry3", "0.9");
+  ListOf("ListBoxVmX").AddRow("stale");
+  Press("CalFirstApproach");
+  EXPECT_DOUBLE_EQ(Globals::TK_global, 573.15);
+  EXPECT_EQ(w.Field("dataEntry2").Text(), Str(0.5 * (Globals::RaoultPressure(kBrine, 573.15, 0) +
+                                                     Globals::RaoultPressure(kBrine, 573.15, 1))));
+  EXPECT_EQ(w.Field("dataEntry3").Text() + w.Field("dataEntry").Text(), "0.540");
+  EXPECT_EQ(Column(ListOf("ListBoxPhaseX"), 1), QStringList({Str(Globals::xgas[0]), Str(Globals::xgas[3])}));
+  EXPECT_EQ(ListOf("ListBoxVmX").ListCount(), 0);
   const auto shared = std::tuple(Globals::TK_global, Globals::K_liq_vap, Globals::xgas);
   Press("Clear");
   for (const char* field : {"dataEntry", "dataEntry1", "dataEntry2", "dataEntry3"})
@@ -94,20 +84,39 @@ TEST_F(LiquidVapourWindow, FirstApproachFillsTheStartValuesAndListsAndClearEmpti
   EXPECT_EQ(std::tuple(Globals::TK_global, Globals::K_liq_vap, Globals::xgas), shared);
 }
 
+// The lists hold a row per present component; an edit of either list is
+// stored at once, as typed, into the composition of its row's component.
 TEST_F(LiquidVapourWindow, PhaseListEditsAreStoredAsTypedByComponentName) {
-  Globals::fraction = {0.8, 0, 0.1, 0.05, 0.05};  // no CO2: row 1 is CH4
-  Put("dataEntry1", "600");
-  Press("CalFirstApproach");
-  const Globals::Composition x = Globals::xgas, y = Globals::ygas;
-  EditRow(ListOf("ListBoxPhaseY"), 1, 0, "0.25");  // a click on the name opens the value
-  Globals::Composition expected = y;
-  expected[2] = 0.25;
-  EXPECT_EQ(Globals::ygas, expected);
-  EXPECT_EQ(Globals::xgas, x);
-  EditRow(ListOf("ListBoxPhaseX"), 3, 1, "");
-  expected = x;
-  expected[4] = 0;
-  EXPECT_EQ(Globals::xgas, expected) << "an emptied KCl cell stores 0";
+  Globals::fraction = {0.7, 0, 0.2, 0.05, 0.05};  // without CO2 the second row is CH4
+  Globals::xgas = {0.7, 0.5, 0.2, 0.05, 0.05};
+  Globals::ygas = {0.125, 0, 0.75, 0, 0.125};
+  fw::Listbox& X = ListOf("ListBoxPhaseX");
+  fw::Listbox& Y = ListOf("ListBoxPhaseY");
+  equilibria::FillPhaseLists(X, Y);
+  EXPECT_EQ(Column(X, 0), QStringList({"H2O", "CH4", "NaCl", "KCl"}));
+  EXPECT_EQ(Column(Y, 0), Column(X, 0));
+  EXPECT_EQ(Column(Y, 1), QStringList({"0.125", "0.75", "0", "0.125"}));
+  const struct {
+    fw::Listbox& list;
+    int row, clicked;
+    QString typed;
+    Globals::Composition x, y;
+  } edits[] = {
+      {Y, 1, 0, "0.25", {0.7, 0.5, 0.2, 0.05, 0.05}, {0.125, 0, 0.25, 0, 0.125}},  // not normalised
+      {X, 2, 1, "0.3", {0.7, 0.5, 0.2, 0.3, 0.05}, {0.125, 0, 0.25, 0, 0.125}},    // NaCl
+      {X, 3, 0, "-1", {0.7, 0.5, 0.2, 0.3, -1}, {0.125, 0, 0.25, 0, 0.125}},       // no range check
+      {X, 0, 0, "", {0, 0.5, 0.2, 0.3, -1}, {0.125, 0, 0.25, 0, 0.125}},           // emptied: 0
+  };
+  for (const auto& e : edits) {
+    SCOPED_TRACE(e.typed.toStdString());
+    EditRow(e.list, e.row, e.clicked, e.typed);
+    EXPECT_EQ(e.list.CellType(e.row, 0), 0) << "the name column is never editable";
+    EXPECT_EQ(std::pair(Globals::xgas, Globals::ygas), std::pair(e.x, e.y));
+  }
+  X.SetCell(0, 0, "h2o");  // names no component
+  equilibria::StoreEditedFraction(X, 0, Globals::xgas);
+  equilibria::StoreEditedFraction(X, 9, Globals::xgas);
+  EXPECT_EQ(Globals::xgas, edits[3].x);
 }
 
 // Brine at 600 ˚C and a bulk volume between those of its liquid and vapour:
