@@ -2,24 +2,15 @@
 #include <string>
 #include <tuple>
 
-#include <QMainWindow>
-
 #include "calc/fugacity/ActivityWindow.h"
 #include "calc/pvt/MathAnal.h"
-#include "calc/pvt/window_driving.h"
+#include "tests/calc/fugacity/fugacity_driving.h"
 
 using namespace driving;
 
 namespace {
 
-const QString kPutNumber = "warning: put a number for temperature and pressure";
 const QString kPutNumber1 = "put a number for pressure, temperature, and molar volume";
-
-double AutomaticVolume(const Globals::Composition& x, double T, double P) {
-  double V0 = Globals::Volume_Holloway(2, x, T, P);
-  if (!(V0 > 0)) V0 = Globals::Volume_Holloway(0, x, T, P);
-  return Globals::Volume(x, T, P, V0);
-}
 
 // The reference fugacity of pure component i at T and P as the activity step
 // finds it: a start volume below or above the saturation pressure, then Vm.
@@ -101,8 +92,6 @@ TEST_F(ActivityWindowTest, IdealStandardStateAtTheMolarVolumeShown) {
   const double found = AutomaticVolume(kWater, 473.15, 10);
   ASSERT_EQ(Shown("ResultV"), Str(found));
   ASSERT_NE(Val(Str(found)), found);
-  Globals::fraction = kBrine;
-  MolarVolume("200", "873.15");
   const double brineVm = Val(Str(AutomaticVolume(kBrine, 873.15, 200)));
   const struct {
     Globals::Composition x;

@@ -3,21 +3,14 @@
 #include <tuple>
 
 #include "calc/fugacity/FugacityWindow.h"
-#include "calc/pvt/window_driving.h"
+#include "tests/calc/fugacity/fugacity_driving.h"
 
 using namespace driving;
 
 namespace {
 
-const QString kPutNumberTP = "warning: put a number for temperature and pressure";
 const QString kPutNumberTV = "warning: put a number for temperature and molar volume";
 const QString kPutNumberState = "warning: put a number for temperature, molar volume, and pressure";
-
-double AutomaticVolume(const Globals::Composition& x, double T, double P) {
-  double V0 = Globals::Volume_Holloway(2, x, T, P);
-  if (!(V0 > 0)) V0 = Globals::Volume_Holloway(0, x, T, P);
-  return Globals::Volume(x, T, P, V0);
-}
 
 class FugacityWindowTest : public Driving<FugacityWindow> {
  protected:
@@ -33,8 +26,6 @@ class FugacityWindowTest : public Driving<FugacityWindow> {
 // Water at 400 ˚C and 100 MPa: the volume solved, then one table row whose
 // fugacity is the coefficient times the pressure.
 TEST_F(FugacityWindowTest, PressureModeSolvesTheVolumeAndListsTheFugacities) {
-  Activate(w);
-  EXPECT_EQ(Table().Heading(1), "fugacity (in MPa)");
   Fix("RadioButtonTP", "673.15", "100");
   const double V = AutomaticVolume(kWater, 673.15, 100);
   ASSERT_GT(V, 0);
@@ -47,9 +38,8 @@ TEST_F(FugacityWindowTest, PressureModeSolvesTheVolumeAndListsTheFugacities) {
   QTest::keyClick(w.Field("dataEntryPV").LineEdit(), Qt::Key_Return);  // the default button
   Globals::Fugacities(kWater, 673.15, 100, V);
   ASSERT_EQ(Table().ListCount(), 1);
-  EXPECT_EQ(Column(Table(), 0), QStringList{"H2O"});
-  EXPECT_EQ(Table().Cell(0, 1), Str(Globals::Fugacity[0]));
-  EXPECT_EQ(Table().Cell(0, 2), Str(Globals::Coefficient[0]));
+  EXPECT_EQ(QStringList({Table().Cell(0, 0), Table().Cell(0, 1), Table().Cell(0, 2)}),
+            QStringList({"H2O", Str(Globals::Fugacity[0]), Str(Globals::Coefficient[0])}));
   EXPECT_NEAR(Val(Table().Cell(0, 1)), Val(Table().Cell(0, 2)) * 100, 1e-5 * 100);
   EXPECT_EQ(Shown("warning"), "");
 }
@@ -67,16 +57,14 @@ TEST_F(FugacityWindowTest, VolumeModeComputesThePressureAndTheTableHasOneRowPerC
 
 // Each mode relabels the inputs and results and empties entries and table.
 TEST_F(FugacityWindowTest, ModesRelabelAndClearReturnsToPressureMode) {
-  const char* labels[] = {"Parameter", "Unit0", "Unitsup", "Density1",
-                          "Parameter1", "Unit1", "UnitSup1", "Density2"};
-  const QStringList pressureMode = {"Pressure", "MPa", "", "",
-                                    "Molar Volume", "cm /mol", "3", "corresponding density"};
-  const QStringList volumeMode = {"Molar Volume", "cm /mol", "3", "corresponding density",
-                                  "Pressure", "MPa", "", ""};
+  const QString pressureMode = "Pressure|MPa|||Molar Volume|cm /mol|3|corresponding density";
+  const QString volumeMode = "Molar Volume|cm /mol|3|corresponding density|Pressure|MPa||";
   const auto shownLabels = [&] {
     QStringList texts;
-    for (const char* l : labels) texts << Shown(l);
-    return texts;
+    for (const char* l : {"Parameter", "Unit0", "Unitsup", "Density1", "Parameter1", "Unit1",
+                          "UnitSup1", "Density2"})
+      texts << Shown(l);
+    return texts.join('|');
   };
   EXPECT_FALSE(On("RadioButtonTP") || On("RadioButtonTV"));
   Put("dataEntryPV", "20");  // no mode yet: the density labels stay
@@ -85,8 +73,7 @@ TEST_F(FugacityWindowTest, ModesRelabelAndClearReturnsToPressureMode) {
   Fix("RadioButtonTP", "673.15", "100");
   Press("calculateFinal");
   Choose("RadioButtonTV");
-  EXPECT_EQ(shownLabels(), volumeMode);
-  EXPECT_EQ(w.Button("Calculation1").Caption(), "pressure calculation");
+  EXPECT_EQ(shownLabels() + w.Button("Calculation1").Caption(), volumeMode + "pressure calculation");
   EXPECT_EQ(w.Field("dataEntryT").Text() + w.Field("dataEntryPV").Text(), "");
   EXPECT_EQ(Table().ListCount(), 0);
 
@@ -100,8 +87,7 @@ TEST_F(FugacityWindowTest, ModesRelabelAndClearReturnsToPressureMode) {
   Choose("Celsius");
   Press("Clear");
   EXPECT_TRUE(On("RadioButtonTP"));
-  EXPECT_EQ(shownLabels(), pressureMode);
-  EXPECT_EQ(w.Button("Calculation1").Caption(), "volume calculation");
+  EXPECT_EQ(shownLabels() + w.Button("Calculation1").Caption(), pressureMode + "volume calculation");
   EXPECT_TRUE(On("Celsius"));
 }
 
@@ -116,13 +102,13 @@ TEST_F(FugacityWindowTest, EntriesAreJudgedWithTheTemperatureAsTyped) {
     QString warning;
     double kelvin;
   } cases[] = {
-      {"RadioButtonTP", "Celsius", "-5", "50", kPutNumberTP, 0},
+      {"RadioButtonTP", "Celsius", "-5", "50", kPutNumber, 0},
       {"RadioButtonTV", "Celsius", "0", "30", kPutNumberTV, 0},
       {"RadioButtonTP", "Celsius", "0.5", "50", "", 273.65},
-      {"RadioButtonTP", "Celsius", "", "50", kPutNumberTP, 0},
-      {"RadioButtonTP", "Celsius", "-273.15", "50", kPutNumberTP, 0},
-      {"RadioButtonTP", "Kelvin", "-5", "50", kPutNumberTP, 0},
-      {"RadioButtonTP", "Kelvin", "673.15", "0", kPutNumberTP, 0},
+      {"RadioButtonTP", "Celsius", "", "50", kPutNumber, 0},
+      {"RadioButtonTP", "Celsius", "-273.15", "50", kPutNumber, 0},
+      {"RadioButtonTP", "Kelvin", "-5", "50", kPutNumber, 0},
+      {"RadioButtonTP", "Kelvin", "673.15", "0", kPutNumber, 0},
       {"RadioButtonTV", "Kelvin", "673.15", "abc", kPutNumberTV, 0},
       {"RadioButtonTV", "Kelvin", "x", "30", kPutNumberTV, 0},
       {"", "Kelvin", "600", "50", "", 600},  // no mode: the temperature alone is stored

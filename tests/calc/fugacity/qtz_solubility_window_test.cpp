@@ -5,13 +5,12 @@
 
 #include "calc/fugacity/QtzSolubilityWindow.h"
 #include "calc/pvt/MathAnal.h"
-#include "calc/pvt/window_driving.h"
+#include "tests/calc/fugacity/fugacity_driving.h"
 
 using namespace driving;
 
 namespace {
 
-const QString kPutNumber = "warning: put a number for temperature and pressure";
 
 class QtzSolubilityWindowTest : public Driving<QtzSolubilityWindow> {
  protected:
@@ -36,9 +35,7 @@ TEST_F(QtzSolubilityWindowTest, EffectiveWaterVolumeAndSilicaMolalityWithTheirSp
     SCOPED_TRACE(x[4]);
     Globals::fraction = x;
     Solve("200", "873.15");
-    double V0 = Globals::Volume_Holloway(2, x, 873.15, 200);
-    if (!(V0 > 0)) V0 = Globals::Volume_Holloway(0, x, 873.15, 200);
-    const double Vm = Globals::Volume(x, 873.15, 200, V0);
+    const double Vm = AutomaticVolume(x, 873.15, 200);
     ASSERT_GT(Vm, 0);
     const double VH[3] = {Globals::VH2O_Akinfiev(0, x, Vm), Globals::VH2O_Akinfiev(1, x, Vm),
                           Globals::VH2O_Akinfiev(2, x, Vm)};
@@ -64,7 +61,8 @@ TEST_F(QtzSolubilityWindowTest, FluidWithoutWaterHasAVolumeButNoEffectiveWaterVo
 }
 
 // The temperature counts in kelvin, read with the unit radio on at the
-// calculation; an empty field is none in either unit.
+// calculation; an empty field is none in either unit; 0 ˚C and -50 ˚C are
+// temperatures.
 TEST_F(QtzSolubilityWindowTest, CalculationReadsTheTemperatureInTheUnitOnNow) {
   Enter("100", "300");
   EXPECT_EQ(std::tuple(Globals::PMPa_global, Globals::TK_global), std::tuple(100.0, 300.0));
@@ -76,36 +74,33 @@ TEST_F(QtzSolubilityWindowTest, CalculationReadsTheTemperatureInTheUnitOnNow) {
   EXPECT_EQ(Globals::TK_global, 573.15);
   EXPECT_EQ(Shown("warning"), "");
 
-  for (const auto& [unit, T, P] :
-       {std::tuple{"Kelvin", "-50", "100"}, {"Celsius", "-273.15", "100"}, {"Celsius", "", "100"},
-        {"Celsius", "abc", "100"}, {"Kelvin", "573.15", "0"}, {"Kelvin", "573.15", ""}}) {
+  // Without typing, the refusal leaves the results of the state before.
+  for (const auto& [unit, T, P, accepted, typed] :
+       {std::tuple{"Celsius", "-50", "100", true, true}, {"Kelvin", "-50", "100", false, false},
+        {"Celsius", "-273.15", "100", false, true}, {"Celsius", "", "100", false, true},
+        {"Celsius", "abc", "100", false, true}, {"Kelvin", "573.15", "0", false, true},
+        {"Kelvin", "573.15", "", false, true}, {"Celsius", "0", "100", true, true}}) {
     SCOPED_TRACE(std::string(unit) + " T='" + T + "' P='" + P + "'");
+    const QStringList before = Results();
     Choose(unit);
-    Solve(P, T);
-    EXPECT_EQ(Shown("warning"), kPutNumber);
+    if (typed) {
+      Solve(P, T);
+    } else {
+      Press("calculate");
+      EXPECT_EQ(Results(), before);
+    }
+    EXPECT_EQ(Shown("warning"), accepted ? "" : kPutNumber);
   }
-  // -50 ˚C is a temperature, -50 K none: the refusal leaves the results.
-  Choose("Celsius");
-  Solve("100", "-50");
-  EXPECT_EQ(Shown("warning"), "");
-  const QStringList results = Results();
-  Choose("Kelvin");
-  Press("calculate");
-  EXPECT_EQ(Shown("warning"), kPutNumber);
-  EXPECT_EQ(Results(), results);
-
-  Choose("Celsius");
-  Solve("100", "0");  // 0 ˚C is a temperature
-  EXPECT_EQ(Shown("warning"), "");
 }
 
 // A start from which no volume is found is said, not shown as a volume of 0
-// and a fluid without water.
-TEST_F(QtzSolubilityWindowTest, VolumeNotFoundAsksForAnotherFirstApproach) {
+// and a fluid without water. Edits empty the results; clear the inputs.
+TEST_F(QtzSolubilityWindowTest, VolumeNotFoundIsSaidAndEditsEmptyTheResults) {
+  const QStringList none = {"", "", ""};
   Enter("100", "673.15");
   Press("calculate");  // no first approach: the search starts from 0
   EXPECT_EQ(Shown("warning"), "Change first approach");
-  EXPECT_EQ(Results(), (QStringList{"", "", ""}));
+  EXPECT_EQ(Results(), none);
   Choose("Choice1");  // manual with nothing typed: the same
   Press("calculate");
   EXPECT_EQ(Shown("warning"), "Change first approach");
@@ -113,33 +108,26 @@ TEST_F(QtzSolubilityWindowTest, VolumeNotFoundAsksForAnotherFirstApproach) {
   EXPECT_EQ(Shown("warning"), "");
   Press("calculate");
   EXPECT_EQ(Shown("Result"), Str(Globals::Volume(kWater, 673.15, 100, 20)));
-}
+  Choose("Choice0");  // a new choice empties the typed start
+  EXPECT_EQ(w.Field("dataEntryV").Text(), "");
+  EXPECT_EQ(Results(), none);
 
-TEST_F(QtzSolubilityWindowTest, EditsEmptyTheResultsAndClearEmptiesTheInputs) {
-  Solve("100", "673.15");
+  Press("calculate");
   ASSERT_NE(Shown("Result"), "");
   Put("dataEntryP", "150");
   EXPECT_EQ(Globals::PMPa_global, 150.0);
   EXPECT_FALSE(On("Choice0") || On("Choice1"));
-  EXPECT_EQ(Results(), (QStringList{"", "", ""}));
-
-  Choose("Choice1");
-  Put("dataEntryV", "20");
-  Press("calculate");
-  Choose("Choice0");  // a new choice empties the typed start
-  EXPECT_EQ(w.Field("dataEntryV").Text(), "");
-  EXPECT_EQ(Results(), (QStringList{"", "", ""}));
+  EXPECT_EQ(Results(), none);
 
   Choose("Celsius");
   Solve("100", "400");
   Press("Clear");
   for (const char* field : {"dataEntryP", "dataEntryT", "dataEntryV"})
     EXPECT_EQ(w.Field(field).Text(), "") << field;
-  EXPECT_EQ(Results(), (QStringList{"", "", ""}));
+  EXPECT_EQ(Results(), none);
   EXPECT_TRUE(On("Celsius"));
   Press("calculate");
   EXPECT_EQ(Shown("warning"), kPutNumber);
-
   Press("Analysis1");
   EXPECT_NE(MathAnal::OpenInstanceOf(), nullptr);
 }
