@@ -81,7 +81,6 @@ class BlockDecl {
   }
   constexpr BlockDecl Index(std::int32_t i) const { return SetNumber("Index", i); }
   constexpr BlockDecl Hidden() const { return SetFlag("Visible", false); }
-  constexpr BlockDecl Disabled() const { return SetFlag("Enabled", false); }
 
   // Texts and their look.
   constexpr BlockDecl Text(std::string_view t) const { return SetText("Text", t); }
@@ -97,8 +96,6 @@ class BlockDecl {
   constexpr BlockDecl Multiline() const { return SetFlag("Multiline", true); }
 
   // Edit fields.
-  constexpr BlockDecl Background(std::uint32_t rgb) const { return SetNumber("BackColor", rgb); }
-  constexpr BlockDecl NoBorder() const { return SetFlag("Border", false); }
   constexpr BlockDecl ReadOnly() const { return SetFlag("ReadOnly", true); }
 
   // Buttons.

@@ -40,7 +40,6 @@ class BlockRecords {
 
   BlockClass Class() const { return cls_; }
   const std::vector<Record>& Records() const { return records_; }
-  bool Has(std::string_view name) const { return Find(name) != nullptr; }
   const Record* Find(std::string_view name) const;
 
   // The value of a record, or the fallback when the block lacks it.

@@ -12,7 +12,6 @@ class Canvas : public RectControl {
  public:
   Canvas() : RectControl(BlockClass::Canvas) {}
   const QPixmap& Backdrop() const { return picture_; }
-  void SetBackdrop(const QPixmap& picture) { SetPicture(picture); }
   void SetPicture(const QPixmap& picture) override;
 
  protected:
@@ -26,7 +25,6 @@ class ImageWell : public RectControl {
  public:
   ImageWell() : RectControl(BlockClass::ImageWell) {}
   const QPixmap& Image() const { return picture_; }
-  void SetImage(const QPixmap& picture) { SetPicture(picture); }
   void SetPicture(const QPixmap& picture) override;
 
  protected:

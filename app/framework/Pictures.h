@@ -33,7 +33,6 @@ class KeptPicture {
   ~KeptPicture();
 
   int Id() const { return id_; }
-  bool IsLoaded() const { return picture_ != nullptr; }
   const QPixmap& Get();
   void Release();
 

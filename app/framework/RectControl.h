@@ -50,9 +50,7 @@ class RectControl {
   int Top() const;
   int Width() const;
   int Height() const;
-  void SetLeft(int left);
   void SetTop(int top);
-  void SetWidth(int width);
   void SetHeight(int height);
 
   // Repaints the control (and its children).

@@ -16,10 +16,6 @@ void ScrollBar::SetValue(int value) { Bar()->setValue(value); }
 int ScrollBar::Minimum() const { return Bar()->minimum(); }
 int ScrollBar::Maximum() const { return Bar()->maximum(); }
 
-void ScrollBar::SetMinimum(int minimum) {
-  Bar()->setRange(minimum, std::max(minimum, Bar()->maximum()));
-}
-
 void ScrollBar::SetMaximum(int maximum) {
   // Qt would move the minimum down instead.
   Bar()->setMaximum(std::max(maximum, Bar()->minimum()));

@@ -14,7 +14,6 @@ class ScrollBar : public RectControl {
   int Value() const;
   void SetValue(int value);
   int Minimum() const;
-  void SetMinimum(int minimum);
   int Maximum() const;
   // A maximum below the minimum is taken as the minimum.
   void SetMaximum(int maximum);

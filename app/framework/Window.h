@@ -184,7 +184,6 @@ class Window : public QObject {
   void HandleActivate();
   void HandleResize();
   bool PressDefaultButton();
-  std::type_index ClassKey() const { return classKey_; }
 
  protected:
   explicit Window(std::type_index classKey);
