@@ -4,11 +4,9 @@
 // reading of a typed temperature.
 #pragma once
 
-#include <array>
-#include <vector>
-
 #include <QString>
 
+#include "calc/pvt/ComponentNames.h"
 #include "fluid/Globals.h"
 
 namespace equilibria {
@@ -16,7 +14,7 @@ namespace equilibria {
 using Globals::Composition;
 
 // Column 0 of every per-component row, by component index.
-inline const std::array<QString, 5> kComponentNames = {"H2O", "CO2", "CH4", "NaCl", "KCl"};
+using pvt::kComponentNames;
 
 // One row of a per-component list: name in column 0, value text in column 1.
 struct ComponentRow {

@@ -3,7 +3,7 @@
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
 #include "calc/fugacity/ActivityWindow.h"
-#include "calc/fugacity/ComponentNames.h"
+#include "calc/pvt/ComponentNames.h"
 #include "calc/pvt/TemperatureUnit.h"
 #include "fluid/Globals.h"
 #include "fluid/RuntimeBackgroundTask.h"
@@ -115,9 +115,9 @@ void ActivityWindow::calculate_Action() {
   QStringList withoutVolume;
   for (int i = 0; i < 5; ++i) {
     if (x[i] != 0) {
-      list.AddRow(fugacity::kComponentNames[i]);
+      list.AddRow(pvt::kComponentNames[i]);
       if (noPureVolume[i]) {
-        withoutVolume << fugacity::kComponentNames[i];
+        withoutVolume << pvt::kComponentNames[i];
         Label("warning1").SetText(kNoPureVolume + withoutVolume.join(", "));
       } else {
         list.SetCell(list.LastIndex(), 1, Str(Globals::Activity[i]));

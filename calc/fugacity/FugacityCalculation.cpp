@@ -2,7 +2,7 @@
 // point, and the fugacity table at the state point stored.
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
-#include "calc/fugacity/ComponentNames.h"
+#include "calc/pvt/ComponentNames.h"
 #include "calc/fugacity/FugacityWindow.h"
 #include "calc/pvt/AdmissibleVolume.h"
 #include "calc/pvt/DensityHint.h"
@@ -96,7 +96,7 @@ void FugacityWindow::calculateFinal_Action() {
   const Globals::Composition coefficients = Globals::Coefficient;
   for (int i = 0; i < 5; ++i) {
     if (x[i] != 0) {
-      list.AddRow(fugacity::kComponentNames[i]);
+      list.AddRow(pvt::kComponentNames[i]);
       list.SetCell(list.LastIndex(), 1, Str(fugacities[i]));
       list.SetCell(list.LastIndex(), 2, Str(coefficients[i]));
     }

@@ -1,9 +1,8 @@
 #include "calc/pvt/VolumeWindow.h"
 
-#include <array>
-
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
+#include "calc/pvt/ComponentNames.h"
 #include "calc/pvt/FirstVolumeApproach.h"
 #include "calc/pvt/MathAnal.h"
 #include "calc/pvt/TemperatureUnit.h"
@@ -75,7 +74,6 @@ const QString kChangeFirstApproach = "Change first approach";
 // every pure component present; without one of them there is none.
 const QString kNoExcess = "no excess molar volume";
 const QString kPureFailed = ": no molar volume of pure ";
-const std::array<QString, 5> kComponentNames = {"H2O", "CO2", "CH4", "NaCl", "KCl"};
 
 }  // namespace
 
@@ -188,7 +186,7 @@ void VolumeWindow::calculate_Action() {
       pureVolume[i] = Globals::Volume(pure, T, P, V0);
       pure[i] = 0;
       if (!(pureVolume[i] > 0)) {
-        Label("warning").SetText(kNoExcess + kPureFailed + kComponentNames[i]);
+        Label("warning").SetText(kNoExcess + kPureFailed + pvt::kComponentNames[i]);
         Label("ExcessVol").SetText("");
         return;
       }
