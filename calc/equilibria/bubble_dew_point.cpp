@@ -1,16 +1,13 @@
 #include "calc/equilibria/bubble_dew_point.h"
 
-#include <cmath>
-
 #include "app/framework/ValStr.h"
 #include "calc/equilibria/phase_split.h"
 #include "fluid/RuntimeBackgroundTask.h"
+#include "fluid/input_validity.h"
 
 namespace equilibria {
 
 namespace {
-
-bool Positive(double v) { return v > 0 && std::isfinite(v); }
 
 // Marks the phase that differs from the bulk fluid: the denser one (smaller
 // molar volume) at a bubble point, the lighter one at a dew point.
@@ -45,7 +42,7 @@ BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
   // The start-volume scan needs a temperature above 0 K: the given one in
   // mode Th, the start value in mode Ph (the step's correction keeps a
   // positive start above 0). A pressure of 0 runs.
-  if (!Positive(pressureSought ? given : u0)) {
+  if (!Globals::IsFinitePositive(pressureSought ? given : u0)) {
     result.refused = true;
     result.resultText = kPutTemperature;
     return result;
@@ -56,7 +53,7 @@ BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
   const double Sy0 = y[0] + y[1] + y[2] + y[3] + y[4];
   // Without a first approach (or with its values all deleted) there are no
   // start compositions to normalise.
-  if (!Positive(Sx0) || !Positive(Sy0)) {
+  if (!Globals::IsFinitePositive(Sx0) || !Globals::IsFinitePositive(Sy0)) {
     result.refused = true;
     result.resultText = kNoSolution;
     return result;

@@ -1,15 +1,12 @@
 #include "calc/equilibria/liquid_vapour_split.h"
 
-#include <cmath>
-
 #include "app/framework/ValStr.h"
 #include "calc/equilibria/phase_split.h"
+#include "fluid/input_validity.h"
 
 namespace equilibria {
 
 namespace {
-
-bool Positive(double v) { return v > 0 && std::isfinite(v); }
 
 // Where an out-of-range vapour fraction is pulled back to: half way from
 // this value towards 1 above the upper bound, half of it below the lower.
@@ -40,7 +37,7 @@ EquilibriumResult CalculateLiquidVapourSplit(const LiquidVapourInput& input,
   // The start-volume scan needs a temperature above 0 K. A bulk volume or a
   // start pressure of 0 runs: the split is then made half and half, or held
   // at 0 MPa where every coefficient is 1.
-  if (!Positive(T)) {
+  if (!Globals::IsFinitePositive(T)) {
     result.refused = true;
     result.resultText = kPutTemperature;
     return result;
