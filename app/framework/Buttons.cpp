@@ -26,6 +26,8 @@ QButtonGroup* RadioGroupOf(QWidget* parent) {
 
 QPushButton* PushButton::Button() const { return static_cast<QPushButton*>(Widget()); }
 
+bool PushButton::IsDefault() const { return Button()->isDefault(); }
+
 QString PushButton::Caption() const { return Button()->text(); }
 
 void PushButton::SetCaption(const QString& caption) { Button()->setText(caption); }
@@ -45,8 +47,7 @@ void PushButton::Connect(Event event, EventSink sink) {
 QWidget* PushButton::CreateWidget(QWidget* parent, const BlockRecords& block) {
   auto* button = new QPushButton(TextOf(block.Text("Caption")), parent);
   button->setFont(FontOf(block));
-  default_ = block.Flag("Default");
-  button->setDefault(default_);
+  button->setDefault(block.Flag("Default"));
   button->setAutoDefault(false);
   return button;
 }

@@ -17,7 +17,7 @@ class PushButton : public RectControl {
   PushButton() : RectControl(BlockClass::PushButton) {}
   QString Caption() const;
   void SetCaption(const QString& caption);
-  bool IsDefault() const { return default_; }
+  bool IsDefault() const;
   // Presses the button as a click would; false when it is disabled or hidden.
   bool Push();
   QPushButton* Button() const;
@@ -25,9 +25,6 @@ class PushButton : public RectControl {
 
  protected:
   QWidget* CreateWidget(QWidget* parent, const BlockRecords& block) override;
-
- private:
-  bool default_ = false;
 };
 
 // A radio button. The radio buttons with one parent form a group: turning one
