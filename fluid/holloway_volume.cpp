@@ -11,6 +11,7 @@
 
 #include "fluid/Globals.h"
 #include "fluid/RuntimeBackgroundTask.h"
+#include "fluid/input_validity.h"
 
 namespace Globals {
 
@@ -41,7 +42,7 @@ double Volume_Holloway(int32_t mode, const Composition& x, double T, double P) {
   CriticalValues();
   // Outside a finite positive temperature and pressure the equation has no
   // meaning (√T, R·T/P); 0 is the failure value.
-  if (!(T > 0) || !std::isfinite(T) || !(P > 0) || !std::isfinite(P)) return 0;
+  if (!IsFinitePositive(T) || !IsFinitePositive(P)) return 0;
   const double t = T - 273.15;  // ˚C
 
   const double s = x[kH2O] + x[kCO2] + x[kCH4];

@@ -4,6 +4,7 @@
 
 #include "fluid/Globals.h"
 #include "fluid/RuntimeBackgroundTask.h"
+#include "fluid/input_validity.h"
 
 namespace Globals {
 
@@ -16,7 +17,7 @@ Composition WilsonDistribution(double T, double P) {
   // Without a usable temperature and pressure the volatile components are
   // split evenly (K = 1).
   Composition K = {1, 1, 1, 1, 1};
-  if (T > 0 && P > 0 && std::isfinite(T) && std::isfinite(P)) {
+  if (IsFinitePositive(T) && IsFinitePositive(P)) {
     CriticalValues();
     for (int i = 0; i < 3; ++i) {
       K[i] = std::exp(std::log(Pcrit[i] / P) + 5.373 * (1 + Acentric[i]) * (1 - Tcrit[i] / T));
