@@ -2,15 +2,12 @@
 // feed, every failure told.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
-#include <csignal>
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "app/framework/TextFiles.h"
+#include "tests/app/framework/file_size_limit.h"
 
 namespace {
 
@@ -92,27 +89,6 @@ TEST_F(TextFiles, FullDiskIsReported) {
   EXPECT_FALSE(out.WriteLine("x"));
   EXPECT_FALSE(out.Error().isEmpty());
 }
-
-// While it lives, the process may write files of at most `bytes`; the write
-// that reaches the limit stops short, the next one fails.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &old_);
-    rlimit limited = old_;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, oldHandler_);
-  }
-
- private:
-  rlimit old_{};
-  void (*oldHandler_)(int) = nullptr;
-};
 
 TEST_F(TextFiles, LineThatStopsShortIsReported) {
   const fw::FolderItem item(Path("short.txt"));

@@ -1,9 +1,6 @@
 // The "Isochore" window driven through its controls: its table, its export
 // file, and what both share: the checks of the fields and of the molar
 // volume, and one run at a time.
-#include <sys/resource.h>
-
-#include <csignal>
 #include <string>
 
 #include <QFileInfo>
@@ -14,6 +11,7 @@
 #include "calc/pvt/Isochore.h"
 #include "calc/pvt/window_driving.h"
 #include "fluid/lowest_volume.h"
+#include "tests/app/framework/file_size_limit.h"
 
 using namespace driving;
 
@@ -272,27 +270,6 @@ TEST_F(IsochoreExportTest, UnusableFolderShowsFailureNotSuccess) {
   Export("100", "200", "50");
   ExpectFailureShown();
 }
-
-// The process may write files of at most `bytes` while it lives; a longer
-// write fails as on a full disk.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &old_);
-    rlimit limited = old_;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, oldHandler_);
-  }
-
- private:
-  rlimit old_{};
-  void (*oldHandler_)(int) = nullptr;
-};
 
 TEST_F(IsochoreExportTest, FailedWriteKeepsTheEarlierFileAndLeavesNoPartOne) {
   Export("100", "200", "50");
