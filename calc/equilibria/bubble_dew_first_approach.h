@@ -17,9 +17,9 @@
 // phase lists from Globals::xgas / ygas with FillPhaseLists (phase_lists.h),
 // sets `PhaseX1` / `PhaseY1` to "Phase X" / "Phase Y" and empties `Answer`,
 // `ResultText` and the result lists.
-// Only the entry of the mode that holds no number is refused: then nothing
-// is changed and the window shows the refusal as the calculation shows its
-// own (ShowResult). Any number goes, 0 too: the calculation refuses what
+// The entry of the mode is refused when it holds no number: nothing is
+// changed, and the window shows the refusal as it shows the calculation's
+// (ShowResult). Any number is taken, 0 too: the calculation refuses what
 // cannot be iterated.
 #pragma once
 
@@ -40,8 +40,8 @@ struct BubbleDewApproachInput {
 };
 
 struct BubbleDewApproach {
-  QString start;     // `dataEntry2`: the start pressure (MPa) or temperature (K)
-  QString refusal;   // for `ResultText` when the entry held no number
+  QString start;    // `dataEntry2`: the start pressure (MPa) or temperature (K)
+  QString refusal;  // for `ResultText` when the entry held no number
 };
 
 // The start temperature of a homogenization temperature search, K.
