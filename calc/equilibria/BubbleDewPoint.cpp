@@ -8,6 +8,7 @@
 #include "calc/equilibria/bubble_dew_first_approach.h"
 #include "calc/equilibria/bubble_dew_point.h"
 #include "calc/equilibria/phase_lists.h"
+#include "calc/pvt/TemperatureUnit.h"
 #include "fluid/Globals.h"
 
 namespace {
@@ -192,11 +193,14 @@ void BubbleDewPoint::FirstApproach_Action() {
   equilibria::BubbleDewApproachInput input;
   input.mode = ModeOf(*this);
   input.bulk = BulkOf(*this);
-  input.unit = Radio("Celsius").Value() ? equilibria::TemperatureUnit::Celsius
-                                        : equilibria::TemperatureUnit::Kelvin;
-  input.temperatureText = Field("dataEntryTh").Text();
+  input.temperature = pvt::TypedKelvin(*this, Field("dataEntryTh").Text());
   input.pressureText = Field("dataEntryPh").Text();
-  Field("dataEntry2").SetText(equilibria::BubbleDewFirstApproach(input));
+  const equilibria::BubbleDewApproach approach = equilibria::BubbleDewFirstApproach(input);
+  if (!approach.refusal.isEmpty()) {
+    equilibria::ShowResult(*this, equilibria::MessageOnly(approach.refusal), false);
+    return;
+  }
+  Field("dataEntry2").SetText(approach.start);
   equilibria::FillPhaseLists(List("ListBoxPhaseX"), List("ListBoxPhaseY"));
   equilibria::EmptyResultLists(*this, false);
   Label("ResultText").SetText("");

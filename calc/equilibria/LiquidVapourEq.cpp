@@ -8,6 +8,7 @@
 #include "calc/equilibria/liquid_vapour_first_approach.h"
 #include "calc/equilibria/liquid_vapour_split.h"
 #include "calc/equilibria/phase_lists.h"
+#include "calc/pvt/TemperatureUnit.h"
 #include "fluid/Globals.h"
 
 namespace {
@@ -90,11 +91,6 @@ constexpr auto kBlocks = fw::EncodeWindow([] {
 // Height of everything the scroll panel holds.
 constexpr int kContentHeight = 840;
 
-equilibria::TemperatureUnit UnitOf(const LiquidVapourEq& w) {
-  return w.Radio("Celsius").Value() ? equilibria::TemperatureUnit::Celsius
-                                    : equilibria::TemperatureUnit::Kelvin;
-}
-
 }  // namespace
 
 fw::WindowBlocks LiquidVapourEq::Blocks() { return kBlocks; }
@@ -133,8 +129,12 @@ void LiquidVapourEq::Celsius_Action() {
 
 void LiquidVapourEq::CalFirstApproach_Action() {
   Label("ResultText").SetText("");
-  const equilibria::LiquidVapourApproach approach =
-      equilibria::LiquidVapourFirstApproach(UnitOf(*this), Field("dataEntry1").Text());
+  const equilibria::LiquidVapourApproach approach = equilibria::LiquidVapourFirstApproach(
+      pvt::TypedKelvin(*this, Field("dataEntry1").Text()));
+  if (!approach.refusal.isEmpty()) {
+    equilibria::ShowResult(*this, equilibria::MessageOnly(approach.refusal), true);
+    return;
+  }
   Field("dataEntry3").SetText(approach.startFraction);
   Field("dataEntry2").SetText(approach.startPressure);
   equilibria::FillPhaseLists(List("ListBoxPhaseX"), List("ListBoxPhaseY"));
@@ -144,9 +144,8 @@ void LiquidVapourEq::CalFirstApproach_Action() {
 
 void LiquidVapourEq::calculate_Action() {
   equilibria::LiquidVapourInput input;
-  input.unit = UnitOf(*this);
   input.volumeText = Field("dataEntry").Text();
-  input.temperatureText = Field("dataEntry1").Text();
+  input.temperature = pvt::TypedKelvin(*this, Field("dataEntry1").Text());
   input.pressureText = Field("dataEntry2").Text();
   input.fractionText = Field("dataEntry3").Text();
   const equilibria::EquilibriumResult result =

@@ -33,7 +33,7 @@ void EmptyResultLists(fw::Window& window, bool withFractions) {
 }
 
 void ShowResult(fw::Window& window, const EquilibriumResult& result, bool withFractions) {
-  if (result.refused) {
+  if (result.onlyMessage) {
     window.Label("Answer").SetText("");
     EmptyResultLists(window, withFractions);
     window.Label("ResultText").SetText(result.resultText);

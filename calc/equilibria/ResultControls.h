@@ -16,7 +16,8 @@ void FitScrollBar(fw::Window& window, int contentHeight);
 
 // Writes `Answer`, the volume fractions (when the window has them), molar
 // volumes, densities, compositions and fugacities of both phases, then
-// `ResultText`. A refused run empties every result and shows its message.
+// `ResultText`. A result that is only a message empties every other result
+// control.
 void ShowResult(fw::Window& window, const EquilibriumResult& result, bool withFractions);
 
 // Empties the one-row and component result lists of both phases.

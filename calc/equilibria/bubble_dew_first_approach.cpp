@@ -5,26 +5,35 @@
 
 namespace equilibria {
 
-QString BubbleDewFirstApproach(const BubbleDewApproachInput& input) {
+BubbleDewApproach BubbleDewFirstApproach(const BubbleDewApproachInput& input) {
+  BubbleDewApproach shown;
   // Raoult mode (0 bubble point, 1 dew point) and vapour mole fraction of the
   // start split alike.
   const int32_t m = input.bulk == BulkPhase::Vapour ? 1 : 0;
-  QString start;
   if (input.mode == HomogenizationMode::Temperature) {
-    Globals::TK_global = TypedKelvin(input.unit, input.temperatureText);
+    if (!input.temperature) {
+      shown.refusal = kPutTemperature;
+      return shown;
+    }
+    Globals::TK_global = *input.temperature;
     Globals::PMPa_global = Globals::RaoultPressure(Globals::fraction, Globals::TK_global, m);
     // The Raoult pressure overestimates; the search starts from half of it.
-    start = fw::Str(Globals::PMPa_global / 2.0);
+    shown.start = fw::Str(Globals::PMPa_global / 2.0);
   } else {
+    const std::optional<double> P = fw::ParseNumber(input.pressureText);
+    if (!P) {
+      shown.refusal = kPutPressure;
+      return shown;
+    }
     Globals::TK_global = kStartTemperature;
-    start = fw::Str(Globals::TK_global);
-    Globals::PMPa_global = fw::Val(input.pressureText);
+    shown.start = fw::Str(Globals::TK_global);
+    Globals::PMPa_global = *P;
   }
   const Composition K = Globals::WilsonDistribution(Globals::TK_global, Globals::PMPa_global);
   Globals::K_liq_vap = K;
   const Composition z = Globals::fraction;
   RachfordRiceSplit(z, K, m, Globals::xgas, Globals::ygas);
-  return start;
+  return shown;
 }
 
 }  // namespace equilibria

@@ -1,10 +1,10 @@
 // The first-approach estimate of the "Bubble-Dew point" window, run by its
 // "calculate first approach" button (`FirstApproach`).
 //
-// The window passes in the homogenization mode, the bulk-phase mode and the
-// temperature unit radio that are on, and the texts of `dataEntryTh` and
-// `dataEntryPh`. The estimate sets, for the calculation
-// (bubble_dew_point.h):
+// The window passes in the homogenization mode and the bulk-phase mode that
+// are on, the temperature of `dataEntryTh` in K as its unit radios read it
+// (nothing when the field holds no number) and the text of `dataEntryPh`.
+// The estimate sets, for the calculation (bubble_dew_point.h):
 //   - mode Th (temperature given): Globals::TK_global from `dataEntryTh` and
 //     Globals::PMPa_global = the Raoult bubble (Liquid) or dew (Vapour)
 //     pressure; the start pressure shown is half of it;
@@ -16,29 +16,37 @@
 // It gives back the text for `dataEntry2`. The window then refills its
 // phase lists from Globals::xgas / ygas with FillPhaseLists (phase_lists.h),
 // sets `PhaseX1` / `PhaseY1` to "Phase X" / "Phase Y" and empties `Answer`,
-// `ResultText` and the result lists. Nothing is checked: an empty entry
-// counts as 0, and the calculation refuses what cannot be iterated.
+// `ResultText` and the result lists.
+// The entry of the mode is refused when it holds no number: nothing is
+// changed, and the window shows the refusal as it shows the calculation's
+// (ShowResult). Any number is taken, 0 too: the calculation refuses what
+// cannot be iterated.
 #pragma once
+
+#include <optional>
 
 #include <QString>
 
 #include "calc/equilibria/bubble_dew_point.h"
-#include "calc/equilibria/equilibrium_types.h"
+#include "calc/equilibria/equilibrium_result.h"
 
 namespace equilibria {
 
 struct BubbleDewApproachInput {
   HomogenizationMode mode = HomogenizationMode::Temperature;
   BulkPhase bulk = BulkPhase::None;
-  TemperatureUnit unit = TemperatureUnit::Kelvin;
-  QString temperatureText;  // `dataEntryTh`
-  QString pressureText;     // `dataEntryPh`
+  std::optional<double> temperature;  // `dataEntryTh`, K
+  QString pressureText;               // `dataEntryPh`
+};
+
+struct BubbleDewApproach {
+  QString start;    // `dataEntry2`: the start pressure (MPa) or temperature (K)
+  QString refusal;  // for `ResultText` when the entry held no number
 };
 
 // The start temperature of a homogenization temperature search, K.
 constexpr double kStartTemperature = 298.15;
 
-// Returns the text of `dataEntry2`: the start pressure (MPa) or temperature (K).
-QString BubbleDewFirstApproach(const BubbleDewApproachInput& input);
+BubbleDewApproach BubbleDewFirstApproach(const BubbleDewApproachInput& input);
 
 }  // namespace equilibria

@@ -1,5 +1,7 @@
 #include "calc/equilibria/bubble_dew_point.h"
 
+#include <optional>
+
 #include "app/framework/ValStr.h"
 #include "calc/equilibria/phase_split.h"
 #include "fluid/RuntimeBackgroundTask.h"
@@ -27,13 +29,17 @@ void MarkSolutionColumn(BulkPhase bulk, double VmX, double VmY, BubbleDewResult&
 BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
                                         const std::function<bool()>& stillOpen) {
   BubbleDewResult result;
+  const auto refuse = [&result](const QString& message) {
+    static_cast<EquilibriumResult&>(result) = MessageOnly(message);
+    return result;
+  };
   // The mode is taken once for the whole run: a mode switched while the run
   // yields would feed the sought pressure in as a temperature, or the other
   // way round.
   const bool pressureSought = input.mode == HomogenizationMode::Temperature;
   // The given quantity is the one of the last first approach.
   const double given = pressureSought ? Globals::TK_global : Globals::PMPa_global;
-  const double u0 = fw::Val(input.startText);
+  const std::optional<double> typedStart = fw::ParseNumber(input.startText);
   // The bulk fluid of this run: a composition entered anew during the run
   // must not mix into it.
   const Composition z = Globals::fraction;
@@ -41,23 +47,21 @@ BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
 
   // The start-volume scan needs a temperature above 0 K: the given one in
   // mode Th, the start value in mode Ph (the step's correction keeps a
-  // positive start above 0). A pressure of 0 runs.
-  if (!Globals::IsFinitePositive(pressureSought ? given : u0)) {
-    result.refused = true;
-    result.resultText = kPutTemperature;
-    return result;
-  }
+  // positive start above 0). A start pressure of 0 runs.
+  if (pressureSought && !Globals::IsFinitePositive(given)) return refuse(kPutTemperature);
+  if (pressureSought && !typedStart) return refuse(kPutPressure);
+  if (!pressureSought && !(typedStart && Globals::IsFinitePositive(*typedStart)))
+    return refuse(kPutTemperature);
+  const double u0 = *typedStart;
+
   Composition& x = Globals::xgas;
   Composition& y = Globals::ygas;
   const double Sx0 = x[0] + x[1] + x[2] + x[3] + x[4];
   const double Sy0 = y[0] + y[1] + y[2] + y[3] + y[4];
   // Without a first approach (or with its values all deleted) there are no
   // start compositions to normalise.
-  if (!Globals::IsFinitePositive(Sx0) || !Globals::IsFinitePositive(Sy0)) {
-    result.refused = true;
-    result.resultText = kNoSolution;
-    return result;
-  }
+  if (!Globals::IsFinitePositive(Sx0) || !Globals::IsFinitePositive(Sy0))
+    return refuse(kNoSolution);
   for (int i = 0; i < 5; ++i) {
     x[i] = x[i] / Sx0;
     y[i] = y[i] / Sy0;
@@ -89,6 +93,7 @@ BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
     result.stopped = true;
     return result;
   }
+  if (run.outcome == SplitOutcome::NotFinite) return refuse(kNoSolution);
 
   result.answer = fw::Str(run.u);
   DescribePhases(z, x, y, run, result);
@@ -104,11 +109,13 @@ BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
   }
   switch (JudgeSplit(z, x, y, run, /*checkFugacities=*/true)) {
     case Verdict::None:
-      if (PhaseLost(run)) result.resultText = kNoSolution;
-      return result;
+      if (IsEquilibrium(z, x, y, run)) return result;
+      result.resultText = kNoSolution;
+      break;
     case Verdict::TrivialSolution: result.resultText = kTrivialSolution; break;
     case Verdict::FugacitiesNotEqual: result.resultText = kFugacitiesNotEqual; break;
   }
+  // No solution column to mark.
   result.captionX = kPhaseX;
   result.captionY = kPhaseY;
   return result;

@@ -13,8 +13,10 @@
 //   - a callable telling whether the window is still open (IsOpen()).
 // The given temperature or pressure is the one the first approach left in
 // Globals::TK_global or Globals::PMPa_global (bubble_dew_first_approach.h).
-// A temperature that is not a finite number above 0 K (the given one in mode
-// Th, the start value in mode Ph) is refused; a pressure of 0 runs.
+// Refused: a `dataEntry2` without a number, a temperature that is not above
+// 0 K (the given one in mode Th, the start value in mode Ph), and start
+// compositions that do not sum to a number above 0; a start pressure of 0
+// runs.
 // The start compositions are Globals::xgas and Globals::ygas, as the first
 // approach left them or as edited in the phase lists (also while the run
 // yields); the run leaves its final compositions there and the K-values of
@@ -22,9 +24,11 @@
 //
 // It gives back every text of the result controls (equilibrium_result.h)
 // and the two column captions `PhaseX1` / `PhaseY1` ("Phase X, solution"
-// marks the bulk phase's counterpart found). With `stopped` the window writes
-// nothing; with `refused` it shows resultText and empties the other result
-// controls; otherwise it writes every field.
+// marks the bulk phase's counterpart found). A converged run whose phases
+// are not in equilibrium (IsEquilibrium, phase_split.h) shows "Fugacities
+// are not equal" or "No solution" and plain captions. With `stopped` the
+// window writes nothing; with `onlyMessage` it shows resultText and empties
+// the other result controls; otherwise it writes every field.
 #pragma once
 
 #include <functional>

@@ -25,6 +25,13 @@ void DescribePhases(const Composition& z, const Composition& x, const Compositio
   }
 }
 
+EquilibriumResult MessageOnly(const QString& message) {
+  EquilibriumResult result;
+  result.onlyMessage = true;
+  result.resultText = message;
+  return result;
+}
+
 QString SolutionCount(int32_t lastPass) { return kSolutionAfter + Str(lastPass) + kIterations; }
 
 }  // namespace equilibria

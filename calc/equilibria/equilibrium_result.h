@@ -23,10 +23,11 @@ struct PhaseResult {
 struct EquilibriumResult {
   // The window was closed during the run: write nothing.
   bool stopped = false;
-  // The run was refused before it started (no usable temperature or start
-  // composition): every text below but resultText is empty, so writing them
-  // all clears the previous result.
-  bool refused = false;
+  // Only resultText has something to show: the run was refused before it
+  // started (a field without a number, no usable temperature or start
+  // composition), or its last pass gave no finite numbers. Every other text
+  // below is empty, so writing them all clears the previous result.
+  bool onlyMessage = false;
   QString answer;      // `Answer`: pressure in MPa, or temperature in K
   PhaseResult phaseX;
   PhaseResult phaseY;
@@ -39,9 +40,16 @@ struct EquilibriumResult {
 void DescribePhases(const Composition& z, const Composition& x, const Composition& y,
                     const PhaseSplitResult& run, EquilibriumResult& result);
 
-// A run refused for want of a temperature above 0 K, which the start-volume
-// scan of the equation of state needs.
+// A result that is only a message in `ResultText`.
+EquilibriumResult MessageOnly(const QString& message);
+
+// Refusals of a field that holds no number. A temperature must also be above
+// 0 K for the calculations, which the start-volume scan of the equation of
+// state needs.
 inline const QString kPutTemperature = "warning: put a number for temperature";
+inline const QString kPutPressure = "warning: put a number for pressure";
+inline const QString kPutMolarVolume = "warning: put a number for molar volume";
+inline const QString kPutVolumeFraction = "warning: put a number for volume fraction";
 
 // "Solution after k iterations".
 QString SolutionCount(int32_t lastPass);

@@ -1,7 +1,6 @@
 // What the two phase-equilibrium windows ("Bubble-Dew point" and
 // "Liquid-Vapour Equilibrium") and their calculations share: component names,
-// the rows of the per-component lists, the texts of the result line and the
-// reading of a typed temperature.
+// the rows of the per-component lists and the texts of the result line.
 #pragma once
 
 #include <QString>
@@ -22,12 +21,6 @@ struct ComponentRow {
   QString value;
   bool operator==(const ComponentRow&) const = default;
 };
-
-// The temperature unit radios "Kelvin" ("in K") and "Celsius" ("in ˚C").
-enum class TemperatureUnit { Kelvin, Celsius };
-
-// A typed temperature in K: Val of the text, plus 273.15 in ˚C.
-double TypedKelvin(TemperatureUnit unit, const QString& text);
 
 // Texts of the result line `ResultText`.
 inline const QString kSolutionAfter = "Solution after ";

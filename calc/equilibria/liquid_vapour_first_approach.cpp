@@ -5,10 +5,13 @@
 
 namespace equilibria {
 
-LiquidVapourApproach LiquidVapourFirstApproach(TemperatureUnit unit,
-                                               const QString& temperatureText) {
+LiquidVapourApproach LiquidVapourFirstApproach(const std::optional<double>& temperature) {
   LiquidVapourApproach shown;
-  Globals::TK_global = TypedKelvin(unit, temperatureText);
+  if (!temperature) {
+    shown.refusal = kPutTemperature;
+    return shown;
+  }
+  Globals::TK_global = *temperature;
   const double T = Globals::TK_global;
   // One value: the start vapour fraction, the weight of the pressure mean
   // and the vapour mole fraction of the start split.

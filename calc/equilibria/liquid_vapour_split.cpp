@@ -1,5 +1,7 @@
 #include "calc/equilibria/liquid_vapour_split.h"
 
+#include <cmath>
+
 #include "app/framework/ValStr.h"
 #include "calc/equilibria/phase_split.h"
 #include "fluid/input_validity.h"
@@ -17,8 +19,12 @@ constexpr double kPullBack = 0;
 double LeverRuleVapourFraction(double Vm, double VmX, double VmY, double& phi) {
   double beta = 0.5;
   if (Vm > 0 && VmX - VmY != 0) {
-    phi = VmY * (VmX - Vm) / (Vm * (VmX - VmY));
-    beta = phi * VmX / (VmY + phi * (VmX - VmY));
+    const double share = VmY * (VmX - Vm) / (Vm * (VmX - VmY));
+    // Only a bulk volume near the ends of the number range overflows.
+    if (std::isfinite(share)) {
+      phi = share;
+      beta = phi * VmX / (VmY + phi * (VmX - VmY));
+    }
   }
   if (beta > 2.0) beta = (kPullBack + 1) / 2;
   if (beta < -1.0) beta = kPullBack / 2;
@@ -27,21 +33,22 @@ double LeverRuleVapourFraction(double Vm, double VmX, double VmY, double& phi) {
 
 EquilibriumResult CalculateLiquidVapourSplit(const LiquidVapourInput& input,
                                              const std::function<bool()>& stillOpen) {
-  EquilibriumResult result;
   const Composition z = Globals::fraction;
-  const double Vm = fw::Val(input.volumeText);
-  const double T = TypedKelvin(input.unit, input.temperatureText);
-  const double P0 = fw::Val(input.pressureText);
-  const double s = fw::Val(input.fractionText);
-
+  const std::optional<double> typedVm = fw::ParseNumber(input.volumeText);
+  const std::optional<double> typedP0 = fw::ParseNumber(input.pressureText);
+  const std::optional<double> typedS = fw::ParseNumber(input.fractionText);
   // The start-volume scan needs a temperature above 0 K. A bulk volume or a
   // start pressure of 0 runs: the split is then made half and half, or held
   // at 0 MPa where every coefficient is 1.
-  if (!Globals::IsFinitePositive(T)) {
-    result.refused = true;
-    result.resultText = kPutTemperature;
-    return result;
-  }
+  if (!typedVm) return MessageOnly(kPutMolarVolume);
+  if (!input.temperature || !Globals::IsFinitePositive(*input.temperature))
+    return MessageOnly(kPutTemperature);
+  if (!typedP0) return MessageOnly(kPutPressure);
+  if (!typedS) return MessageOnly(kPutVolumeFraction);
+  const double Vm = *typedVm;
+  const double T = *input.temperature;
+  const double P0 = *typedP0;
+  const double s = *typedS;
   Globals::Vm_global = Vm;
   Globals::TK_global = T;
 
@@ -50,7 +57,8 @@ EquilibriumResult CalculateLiquidVapourSplit(const LiquidVapourInput& input,
   Composition x{};
   Composition y{};
   const Composition K = Globals::K_liq_vap;
-  const SplitSums start = RachfordRiceSplit(z, K, s, x, y, AbsentComponents::Zero);
+  const SplitSums start =
+      RachfordRiceSplit(z, K, s, x, y, AbsentComponents::FractionNotAbove0);
 
   double phi = s;
   PhaseSplitSetup setup;
@@ -62,7 +70,7 @@ EquilibriumResult CalculateLiquidVapourSplit(const LiquidVapourInput& input,
   setup.fPrev = -0.01;
   setup.step = (P0 - setup.uPrev) / 2;
   setup.passLimit = kLiquidVapourPassLimit;
-  setup.absent = AbsentComponents::Zero;
+  setup.absent = AbsentComponents::FractionNotAbove0;
   setup.beta = [Vm, &phi](double VmX, double VmY) {
     return LeverRuleVapourFraction(Vm, VmX, VmY, phi);
   };
@@ -70,13 +78,16 @@ EquilibriumResult CalculateLiquidVapourSplit(const LiquidVapourInput& input,
 
   const PhaseSplitResult run = RunPhaseSplit(setup, z, x, y);
   // The SLV window reads the pressure of the last pass whatever the outcome,
-  // also after this window was closed.
-  Globals::PMPa_global = run.P;
+  // also after this window was closed; a pressure that is no number is none.
+  Globals::PMPa_global = std::isfinite(run.P) ? run.P : 0;
   if (run.outcome == SplitOutcome::Stopped) {
-    result.stopped = true;
-    return result;
+    EquilibriumResult stopped;
+    stopped.stopped = true;
+    return stopped;
   }
+  if (run.outcome == SplitOutcome::NotFinite) return MessageOnly(kNoSolution);
 
+  EquilibriumResult result;
   result.answer = fw::Str(run.P);
   result.phaseX.volumeFraction = fw::Str(1 - phi);
   result.phaseY.volumeFraction = fw::Str(phi);
@@ -87,10 +98,11 @@ EquilibriumResult CalculateLiquidVapourSplit(const LiquidVapourInput& input,
     result.resultText = kNoSolution;
     return result;
   }
-  if (JudgeSplit(z, x, y, run, /*checkFugacities=*/false) != Verdict::None)
-    result.resultText = kTrivialSolution;
-  if (phi > 1 || !(phi > 0)) result.resultText = kFractionsOutOfRange;
-  if (result.resultText.startsWith(kSolutionAfter) && PhaseLost(run))
+  const bool trivial = JudgeSplit(z, x, y, run, /*checkFugacities=*/false) != Verdict::None;
+  const bool fractionOutOfRange = phi > 1 || !(phi > 0);
+  if (trivial) result.resultText = kTrivialSolution;
+  if (fractionOutOfRange) result.resultText = kFractionsOutOfRange;
+  if (!trivial && !fractionOutOfRange && !IsEquilibrium(z, x, y, run))
     result.resultText = kNoSolution;
   return result;
 }

@@ -17,9 +17,12 @@
 //
 // A failed volume solve leaves 0 and neutral coefficients (1), and the next
 // pass after the third starts its solve from that 0. A split that settles on
-// neutral coefficients makes both phases the feed; for a mixture the verdict
-// then tells a possible trivial solution, but a single-component fluid would
-// pass as solved with a volume of 0: the callers ask PhaseLost for that.
+// neutral coefficients makes both phases the feed; the step rule alone can
+// also settle on two phases that are not in equilibrium. So a converged run
+// is a solution only when IsEquilibrium says so. A pass whose temperature,
+// pressure or residual is not a finite number ends the run at once, and a
+// last pass whose volumes or coefficients of present components are not
+// leaves nothing to show (SplitOutcome::NotFinite).
 #pragma once
 
 #include <cstdint>
@@ -33,10 +36,12 @@ using Globals::Composition;
 
 // ---- Rachford-Rice split --------------------------------------------------
 
-// How a component absent from the bulk fluid (z(i) not above 0) is split.
+// Which components of the bulk fluid are absent: they take no part in a
+// split (x(i) = y(i) = 0 whatever their K), and their coefficients, which
+// are never shown, need not be finite numbers.
 enum class AbsentComponents {
-  SplitLikeOthers,  // x(i) = z(i)/d like every other component
-  Zero,             // x(i) = y(i) = 0 (the liquid-vapour split)
+  ZeroFraction,       // z(i) = 0; a negative fraction is split like the others
+  FractionNotAbove0,  // z(i) not above 0 (the liquid-vapour split)
 };
 
 // Sums of the phase compositions taken before normalising.
@@ -47,13 +52,14 @@ struct SplitSums {
 
 // Splits z at the distribution constants K and vapour mole fraction beta:
 // x(i) = z(i)/((K(i) − 1)·beta + 1), left at z(i) when that divisor is not
-// positive (or not a number), y(i) = K(i)·x(i); then normalises each phase
-// to a sum of 1 (a phase whose sum is not positive becomes all 0). Returns
-// the sums before normalising. x and y may be the shared Globals::xgas and
-// Globals::ygas; z must be neither.
+// positive (or not a number), y(i) = K(i)·x(i), and 0 in both phases for an
+// absent component; then normalises each phase to a sum of 1 (a phase whose
+// sum is not a finite number above 0 becomes all 0). Returns the sums before
+// normalising. x and y may be the shared Globals::xgas and Globals::ygas; z
+// must be neither.
 SplitSums RachfordRiceSplit(const Composition& z, const Composition& K, double beta,
                             Composition& x, Composition& y,
-                            AbsentComponents absent = AbsentComponents::SplitLikeOthers);
+                            AbsentComponents absent = AbsentComponents::ZeroFraction);
 
 // ---- The iteration --------------------------------------------------------
 
@@ -64,6 +70,9 @@ enum class SplitOutcome {
   PassLimit,  // all passes used
   Diverged,   // a step above 1e300
   Converged,  // relative step below 1e-12, or a residual of exactly 0
+  NotFinite,  // the last pass gave a temperature, pressure, residual or
+              // coefficient of a present component that is not a finite
+              // number: nothing of it can be shown
   Stopped,    // the calling window was closed; nothing is to be shown
 };
 
@@ -77,7 +86,7 @@ struct PhaseSplitSetup {
   double fPrev = 0;
   double step = 0;
   int32_t passLimit = 0;  // N: passes 0 to N are run at most
-  AbsentComponents absent = AbsentComponents::SplitLikeOthers;
+  AbsentComponents absent = AbsentComponents::ZeroFraction;
   // Vapour mole fraction of a pass, asked once the pass's K-values are known,
   // with the molar volumes of the pass (cm3/mol).
   std::function<double(double VmX, double VmY)> beta;
@@ -102,7 +111,8 @@ struct PhaseSplitResult {
 
 // Runs the iteration on z (read in every pass) with the start compositions
 // in x and y, which it replaces by the normalised compositions of each pass.
-// Writes Globals::K_liq_vap in every pass.
+// Writes Globals::K_liq_vap in every pass; an absent component whose
+// coefficients are not finite numbers gets K = 1.
 PhaseSplitResult RunPhaseSplit(const PhaseSplitSetup& setup, const Composition& z,
                                Composition& x, Composition& y);
 
@@ -111,19 +121,22 @@ PhaseSplitResult RunPhaseSplit(const PhaseSplitSetup& setup, const Composition& 
 enum class Verdict {
   None,                // the count message stands
   TrivialSolution,     // both phases the same in composition or molar volume
-  FugacitiesNotEqual,  // x·phiX and y·phiY of the tested component differ
+  FugacitiesNotEqual,  // some present component has unequal fugacities
 };
 
-// Tests the first component, in index order, with a positive bulk fraction:
-// for 0 < z < 1 the composition test, the volume test and (when asked) the
-// fugacity-equality test; for z = 1 the volume test only. The last failing
-// test decides.
+// Tests the first component, in index order, with a positive bulk fraction,
+// in this order (the last failing test decides): for 0 < z < 1 the
+// composition and the volume test; then, when asked, whether every present
+// component has equal fugacities (IsEquilibrium); for z = 1 the volume test.
 Verdict JudgeSplit(const Composition& z, const Composition& x, const Composition& y,
                    const PhaseSplitResult& run, bool checkFugacities);
 
-// Whether a volume solve of the last pass failed (a molar volume not above
-// 0). A converged run that no verdict test caught is then no solution: its
-// count would report a volume of 0 as an equilibrium.
-bool PhaseLost(const PhaseSplitResult& run);
+// Whether the last pass of a converged run is two phases in equilibrium: both
+// molar volumes found, each phase holding H2O, CO2 or CH4 (a phase of salts
+// alone is no fluid phase), and each component present in z (z(i) ≠ 0) with
+// fugacities x(i)·phiX(i)·P and y(i)·phiY(i)·P that differ by at most 1e-4
+// of the larger. A run that fails it is no solution, whatever its step did.
+bool IsEquilibrium(const Composition& z, const Composition& x, const Composition& y,
+                   const PhaseSplitResult& run);
 
 }  // namespace equilibria

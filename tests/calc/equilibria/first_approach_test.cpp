@@ -12,7 +12,6 @@ namespace {
 using equilibria::BulkPhase;
 using equilibria::Composition;
 using equilibria::HomogenizationMode;
-using equilibria::TemperatureUnit;
 using fw::Str;
 
 double Sum(const Composition& c) { return c[0] + c[1] + c[2] + c[3] + c[4]; }
@@ -37,21 +36,18 @@ TEST_F(BubbleDewApproach, GivenTemperatureStartsFromHalfTheRaoultPressureOfTheBu
   const struct {
     const char* what;
     BulkPhase bulk;
-    TemperatureUnit unit;
-    const char* typed;
     double T;
     int raoultMode;
   } cases[] = {
-      {"bubble point in ˚C", BulkPhase::Liquid, TemperatureUnit::Celsius, "500", 773.15, 0},
-      {"no bulk-phase radio counts as Liquid", BulkPhase::None, TemperatureUnit::Kelvin, "600",
-       600, 0},
-      {"dew point", BulkPhase::Vapour, TemperatureUnit::Kelvin, "600", 600, 1},
+      {"bubble point", BulkPhase::Liquid, 773.15, 0},
+      {"no bulk-phase radio counts as Liquid", BulkPhase::None, 600, 0},
+      {"dew point", BulkPhase::Vapour, 600, 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     Globals::fraction = kWaterCO2CH4;
     const QString start = equilibria::BubbleDewFirstApproach(
-        {HomogenizationMode::Temperature, c.bulk, c.unit, c.typed, "99"});
+        {HomogenizationMode::Temperature, c.bulk, c.T, "99"}).start;
     EXPECT_EQ(Globals::TK_global, c.T);
     const double P = Globals::RaoultPressure(kWaterCO2CH4, c.T, c.raoultMode);
     EXPECT_EQ(Globals::PMPa_global, P) << "the whole Raoult pressure is kept";
@@ -67,7 +63,7 @@ TEST_F(BubbleDewApproach, GivenTemperatureStartsFromHalfTheRaoultPressureOfTheBu
 TEST_F(BubbleDewApproach, GivenPressureAlwaysStartsAt298Kelvin) {
   Globals::fraction = kBrine;
   const QString start = equilibria::BubbleDewFirstApproach(
-      {HomogenizationMode::Pressure, BulkPhase::Vapour, TemperatureUnit::Celsius, "500", "30"});
+      {HomogenizationMode::Pressure, BulkPhase::Vapour, 773.15, "30"}).start;
   EXPECT_EQ(start, "298.15");
   EXPECT_EQ(Globals::TK_global, 298.15);
   EXPECT_EQ(Globals::PMPa_global, 30);
@@ -79,36 +75,29 @@ TEST_F(BubbleDewApproach, GivenPressureAlwaysStartsAt298Kelvin) {
 using LiquidVapourApproach = PhaseStateTest;
 
 TEST_F(LiquidVapourApproach, StartsFromTheMeanRaoultPressureAndAnEvenSplit) {
-  const struct {
-    TemperatureUnit unit;
-    const char* typed;
-    double T;
-  } cases[] = {{TemperatureUnit::Kelvin, "600", 600}, {TemperatureUnit::Celsius, "300", 573.15}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.typed);
-    Globals::fraction = kBrine;
-    Globals::PMPa_global = 12;
-    Globals::Vm_global = 34;
-    const auto shown = equilibria::LiquidVapourFirstApproach(c.unit, c.typed);
-    EXPECT_EQ(Globals::TK_global, c.T);
-    EXPECT_EQ(shown.startFraction, "0.5");
-    const double P0 = 0.5 * (Globals::RaoultPressure(kBrine, c.T, 0) +
-                             Globals::RaoultPressure(kBrine, c.T, 1));
-    EXPECT_EQ(shown.startPressure, Str(P0));
-    const Composition K = Globals::WilsonDistribution(c.T, P0);
-    EXPECT_EQ(Globals::K_liq_vap, K);
-    EXPECT_NEAR(Sum(Globals::xgas), 1, 1e-15);
-    EXPECT_NEAR(Sum(Globals::ygas), 1, 1e-15);
-    // Before normalising, salt over water in phase X is z/0.5005 over z/((K−1)/2 + 1).
-    const double dWater = (K[0] - 1) * 0.5 + 1;
-    EXPECT_NEAR(Globals::xgas[3] / Globals::xgas[0], (0.06 / 0.5005) / (0.9 / dWater), 1e-12);
-    // K = y/x up to the two normalisations, which cancel in a ratio of K's.
-    for (int i : {3, 4})
-      EXPECT_NEAR((Globals::ygas[i] / Globals::xgas[i]) / (Globals::ygas[0] / Globals::xgas[0]),
-                  K[i] / K[0], 1e-12);
-    EXPECT_EQ(Globals::PMPa_global, 12);
-    EXPECT_EQ(Globals::Vm_global, 34);
-  }
+  const double T = 600;
+  Globals::fraction = kBrine;
+  Globals::PMPa_global = 12;
+  Globals::Vm_global = 34;
+  const auto shown = equilibria::LiquidVapourFirstApproach(T);
+  EXPECT_EQ(Globals::TK_global, T);
+  EXPECT_EQ(shown.startFraction, "0.5");
+  const double P0 = 0.5 * (Globals::RaoultPressure(kBrine, T, 0) +
+                           Globals::RaoultPressure(kBrine, T, 1));
+  EXPECT_EQ(shown.startPressure, Str(P0));
+  const Composition K = Globals::WilsonDistribution(T, P0);
+  EXPECT_EQ(Globals::K_liq_vap, K);
+  EXPECT_NEAR(Sum(Globals::xgas), 1, 1e-15);
+  EXPECT_NEAR(Sum(Globals::ygas), 1, 1e-15);
+  // Before normalising, salt over water in phase X is z/0.5005 over z/((K−1)/2 + 1).
+  const double dWater = (K[0] - 1) * 0.5 + 1;
+  EXPECT_NEAR(Globals::xgas[3] / Globals::xgas[0], (0.06 / 0.5005) / (0.9 / dWater), 1e-12);
+  // K = y/x up to the two normalisations, which cancel in a ratio of K's.
+  for (int i : {3, 4})
+    EXPECT_NEAR((Globals::ygas[i] / Globals::xgas[i]) / (Globals::ygas[0] / Globals::xgas[0]),
+                K[i] / K[0], 1e-12);
+  EXPECT_EQ(Globals::PMPa_global, 12);
+  EXPECT_EQ(Globals::Vm_global, 34);
 }
 
 }  // namespace

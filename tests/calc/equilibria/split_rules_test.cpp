@@ -1,6 +1,10 @@
 // The arithmetic rules of a phase split that need no equation of state: the
-// Rachford-Rice split, the verdict on a converged split and the lever rule.
+// Rachford-Rice split, the verdict on a converged split, whether it is an
+// equilibrium, and the lever rule.
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
 
 #include "calc/equilibria/liquid_vapour_split.h"
 #include "calc/equilibria/phase_split.h"
@@ -11,6 +15,9 @@ using equilibria::AbsentComponents;
 using equilibria::Composition;
 using equilibria::Verdict;
 
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
 TEST(RachfordRiceSplit, SplitsDividesAndNormalises) {
   const struct {
     const char* what;
@@ -20,18 +27,24 @@ TEST(RachfordRiceSplit, SplitsDividesAndNormalises) {
     Composition x, y;  // before normalising
   } cases[] = {
       {"bubble point: the bulk is phase X", {0.5, 0.5, 0, 0, 0}, {2, 4, 1, 1, 1}, 0,
-       AbsentComponents::SplitLikeOthers, {0.5, 0.5, 0, 0, 0}, {1, 2, 0, 0, 0}},
+       AbsentComponents::ZeroFraction, {0.5, 0.5, 0, 0, 0}, {1, 2, 0, 0, 0}},
       {"dew point: the bulk is phase Y", {0.5, 0.5, 0, 0, 0}, {2, 4, 1, 1, 1}, 1,
-       AbsentComponents::SplitLikeOthers, {0.25, 0.125, 0, 0, 0}, {0.5, 0.5, 0, 0, 0}},
+       AbsentComponents::ZeroFraction, {0.25, 0.125, 0, 0, 0}, {0.5, 0.5, 0, 0, 0}},
       {"a salt (K = 0.001) at the vapour fraction 0.5 divides by 0.5005", {0.5, 0, 0, 0.5, 0},
-       {1, 1, 1, 0.001, 0.001}, 0.5, AbsentComponents::SplitLikeOthers,
+       {1, 1, 1, 0.001, 0.001}, 0.5, AbsentComponents::ZeroFraction,
        {0.5, 0, 0, 0.5 / 0.5005, 0}, {0.5, 0, 0, 0.001 * (0.5 / 0.5005), 0}},
       {"a divisor not above 0 leaves the bulk fraction", {0.5, 0.5, 0, 0, 0}, {-1, 1, 1, 1, 1},
-       1, AbsentComponents::SplitLikeOthers, {0.5, 0.5, 0, 0, 0}, {-0.5, 0.5, 0, 0, 0}},
+       1, AbsentComponents::ZeroFraction, {0.5, 0.5, 0, 0, 0}, {-0.5, 0.5, 0, 0, 0}},
       {"the liquid-vapour split empties an absent component", {0.5, 0.5, 0, -0.1, 0},
-       {2, 2, 3, 4, 5}, 0, AbsentComponents::Zero, {0.5, 0.5, 0, 0, 0}, {1, 1, 0, 0, 0}},
+       {2, 2, 3, 4, 5}, 0, AbsentComponents::FractionNotAbove0, {0.5, 0.5, 0, 0, 0},
+       {1, 1, 0, 0, 0}},
       {"an empty fluid: empty phases, no residual", {}, {2, 2, 2, 2, 2}, 0.5,
-       AbsentComponents::SplitLikeOthers, {}, {}},
+       AbsentComponents::ZeroFraction, {}, {}},
+      {"an absent component with K not a number stays out", {0.5, 0.5, 0, 0, 0},
+       {2, 4, kNaN, kInf, kInf}, 1, AbsentComponents::ZeroFraction, {0.25, 0.125, 0, 0, 0},
+       {0.5, 0.5, 0, 0, 0}},
+      {"a phase summing to no finite number is emptied", {0.5, 0.5, 0, 0, 0}, {kInf, 1, 1, 1, 1},
+       0, AbsentComponents::ZeroFraction, {0.5, 0.5, 0, 0, 0}, {kInf, 0.5, 0, 0, 0}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -43,51 +56,68 @@ TEST(RachfordRiceSplit, SplitsDividesAndNormalises) {
     EXPECT_DOUBLE_EQ(sums.Sy, Sy);
     for (int i = 0; i < 5; ++i) {
       EXPECT_DOUBLE_EQ(x[i], Sx > 0 ? c.x[i] / Sx : 0) << i;
-      EXPECT_DOUBLE_EQ(y[i], Sy > 0 ? c.y[i] / Sy : 0) << i;
+      EXPECT_DOUBLE_EQ(y[i], Sy > 0 && std::isfinite(Sy) ? c.y[i] / Sy : 0) << i;
     }
   }
 }
 
-TEST(JudgeSplit, OnlyTheFirstPresentComponentIsTestedAndTheLastFailingTestDecides) {
-  equilibria::PhaseSplitResult liquidVapour;
-  liquidVapour.VmX = 25;
-  liquidVapour.VmY = 300;
-  liquidVapour.phiX = {0.1, 10, 1, 1, 1};
-  liquidVapour.phiY = {0.9, 0.9, 1, 1, 1};
-  equilibria::PhaseSplitResult sameVolume = liquidVapour;
-  sameVolume.VmY = 25.2;  // within 1 %
-  equilibria::PhaseSplitResult failedX = liquidVapour;
-  failedX.VmX = 0;
+using Split = equilibria::PhaseSplitResult;
+
+// The trivial-solution tests look at the first present component only; the
+// fugacities of every present one must agree, to 1e-4 of the larger, for a
+// verdict and for an equilibrium.
+TEST(JudgeSplit, TheLastFailingTestDecidesAndOnlyEqualFugacitiesMakeAnEquilibrium) {
+  // Water 0.99·0.1 = 0.11·0.9 and CO2 0.01·80.1 = 0.89·0.9 in both phases.
+  const Composition phiX = {0.1, 80.1, 1, 1, 1}, phiY = {0.9, 0.9, 1, 1, 1};
+  const auto split = [&](double VmX, double VmY, double phiCO2) {
+    Split r{.VmX = VmX, .VmY = VmY, .phiX = phiX, .phiY = phiY};
+    r.phiX[1] = phiCO2;
+    return r;
+  };
+  const Split liquidVapour = split(25, 300, 80.1);
+  const Split sameVolume = split(25, 25.2, 80.1);  // within 1 %
+  const Split failedX = split(0, 300, 80.1);
+  const Split co2Off2e4 = split(25, 300, 80.1 * (1 + 2e-4));
+  const Split co2Off5e5 = split(25, 300, 80.1 * (1 + 5e-5));
+  // Water 1e-10·5e9 = 0.5·1 and NaCl 1·0.5 = 0.5·1.
+  const Split saltAlone{
+      .VmX = 25, .VmY = 300, .phiX = {5e9, 1, 1, 0.5, 1}, .phiY = {1, 1, 1, 1, 1}};
 
   const Composition mix = {0.9, 0.1, 0, 0, 0};
-  const Composition noWater = {0, 0.5, 0.5, 0, 0};
   const Composition water = {1, 0, 0, 0, 0};
   const Composition xEq = {0.99, 0.01, 0, 0, 0};
-  const Composition yEq = {0.11, 0.89, 0, 0, 0};  // 0.99·0.1 = 0.11·0.9 for water
+  const Composition yEq = {0.11, 0.89, 0, 0, 0};
   const struct {
     const char* what;
     Composition z, x, y;
-    const equilibria::PhaseSplitResult& run;
+    Split run;
     bool fugacities;
     Verdict verdict;
+    bool equilibrium;
   } cases[] = {
-      {"equal fugacities, distinct phases", mix, xEq, yEq, liquidVapour, true, Verdict::None},
-      {"same composition", mix, xEq, xEq, liquidVapour, false, Verdict::TrivialSolution},
+      {"equal fugacities, distinct phases", mix, xEq, yEq, liquidVapour, true, Verdict::None, true},
+      {"same composition", mix, xEq, xEq, liquidVapour, false, Verdict::TrivialSolution, false},
       {"same composition, unequal fugacities: the fugacity test is last", mix, xEq, xEq,
-       liquidVapour, true, Verdict::FugacitiesNotEqual},
-      {"same volume", mix, xEq, yEq, sameVolume, true, Verdict::TrivialSolution},
-      {"no volume test without a phase X volume", mix, xEq, yEq, failedX, true, Verdict::None},
-      {"CO2 unequal but not tested: water is the first present", mix, xEq, yEq, liquidVapour,
-       true, Verdict::None},
-      {"without water CO2 is tested", noWater, xEq, yEq, liquidVapour, true,
-       Verdict::FugacitiesNotEqual},
-      {"a pure fluid: only the volume test", water, water, water, sameVolume, true,
-       Verdict::TrivialSolution},
-      {"no component present: no test", Composition{}, xEq, xEq, sameVolume, true, Verdict::None},
+       liquidVapour, true, Verdict::FugacitiesNotEqual, false},
+      {"same volume", mix, xEq, yEq, sameVolume, true, Verdict::TrivialSolution, true},
+      {"no phase X volume: no volume test, no equilibrium", mix, xEq, yEq, failedX, true,
+       Verdict::None, false},
+      {"CO2 2e-4 off, though water is the first present", mix, xEq, yEq, co2Off2e4, true,
+       Verdict::FugacitiesNotEqual, false},
+      {"CO2 5e-5 off: equal", mix, xEq, yEq, co2Off5e5, true, Verdict::None, true},
+      {"a pure fluid of unequal fugacities", water, water, water, liquidVapour, true,
+       Verdict::FugacitiesNotEqual, false},
+      {"a pure fluid: the volume test is last", water, water, water, sameVolume, true,
+       Verdict::TrivialSolution, false},
+      {"no component present: no test", Composition{}, xEq, xEq, sameVolume, true, Verdict::None,
+       true},
+      {"a phase of salt alone is no fluid phase", {0.5, 0, 0, 0.5, 0}, {1e-10, 0, 0, 1, 0},
+       {0.5, 0, 0, 0.5, 0}, saltAlone, true, Verdict::None, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     EXPECT_EQ(equilibria::JudgeSplit(c.z, c.x, c.y, c.run, c.fugacities), c.verdict);
+    EXPECT_EQ(equilibria::IsEquilibrium(c.z, c.x, c.y, c.run), c.equilibrium);
   }
 }
 
