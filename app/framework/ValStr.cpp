@@ -1,6 +1,7 @@
 #include "app/framework/ValStr.h"
 
 #include <charconv>
+#include <cmath>
 #include <string>
 #include <system_error>
 
@@ -46,18 +47,25 @@ std::optional<double> ParseNumber(const QString& text) {
   double value = 0;
   const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
   if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+  const double magnitude = std::abs(value);
+  if (magnitude != 0 &&
+      !(magnitude >= kSmallestTypedMagnitude && magnitude <= kLargestTypedMagnitude))
+    return std::nullopt;
   return value;
 }
 
 double Val(const QString& text) { return ParseNumber(text).value_or(0.0); }
 
 QString Str(double value) {
+  if (!IsShowable(value)) return QString();
   if (value == 0) return QStringLiteral("0");
   char buffer[32];
   const auto result =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
   return QString::fromLatin1(buffer, static_cast<qsizetype>(result.ptr - buffer));
 }
+
+QString ResultText(double value) { return IsShowable(value) ? Str(value) : kTooLargeToShow; }
 
 QString Str(std::int32_t value) {
   char buffer[16];

@@ -120,8 +120,8 @@ void ActivityWindow::calculate_Action() {
         withoutVolume << pvt::kComponentNames[i];
         Label("warning1").SetText(kNoPureVolume + withoutVolume.join(", "));
       } else {
-        list.SetCell(list.LastIndex(), 1, Str(Globals::Activity[i]));
-        list.SetCell(list.LastIndex(), 2, Str(Globals::Activity[i] / x[i]));
+        list.SetCell(list.LastIndex(), 1, fw::ResultText(Globals::Activity[i]));
+        list.SetCell(list.LastIndex(), 2, fw::ResultText(Globals::Activity[i] / x[i]));
       }
     }
     RuntimeBackgroundTask();

@@ -9,6 +9,7 @@
 #include "calc/pvt/FirstVolumeApproach.h"
 #include "calc/pvt/TemperatureUnit.h"
 #include "fluid/Globals.h"
+#include "fluid/input_validity.h"
 #include "fluid/RuntimeBackgroundTask.h"
 
 using fw::Str;
@@ -26,6 +27,7 @@ const QString kNoPressure = "warning: molar volume too small, no pressure";
 // The equation of state gives no fugacities where its compressibility factor
 // is not positive or the volume is not admissible.
 const QString kNoFugacities = "warning: no fugacities at the stored state point";
+const QString kPressureNotShown = "warning: pressure " + fw::kTooLargeToShow;
 
 }  // namespace
 
@@ -71,14 +73,25 @@ void FugacityWindow::Calculation1_Action() {
       Label("warning").SetText(kNoPressure);
       return;
     }
+    if (!fw::IsShowable(Globals::PMPa_global)) {
+      Label("ResultPV").SetText("");
+      Label("warning").SetText(kPressureNotShown);
+      return;
+    }
     Label("ResultPV").SetText(Str(Globals::PMPa_global));
   }
 }
 
+// The state point is that of the shared scalars, but only while this
+// window's own temperature field holds a number: an empty one must not pass
+// for the temperature another window typed last.
 void FugacityWindow::calculateFinal_Action() {
   fw::Listbox& list = List("ListBox1");
   list.DeleteAllRows();
-  if (!(Globals::Vm_global > 0) || !(Globals::TK_global > 0) || !(Globals::PMPa_global > 0)) {
+  if (!fw::ParseNumber(Field("dataEntryT").Text()) ||
+      !Globals::IsFinitePositive(Globals::Vm_global) ||
+      !Globals::IsFinitePositive(Globals::TK_global) ||
+      !Globals::IsFinitePositive(Globals::PMPa_global)) {
     Label("warning").SetText(kPutNumberState);
     return;
   }
@@ -97,8 +110,8 @@ void FugacityWindow::calculateFinal_Action() {
   for (int i = 0; i < 5; ++i) {
     if (x[i] != 0) {
       list.AddRow(pvt::kComponentNames[i]);
-      list.SetCell(list.LastIndex(), 1, Str(fugacities[i]));
-      list.SetCell(list.LastIndex(), 2, Str(coefficients[i]));
+      list.SetCell(list.LastIndex(), 1, fw::ResultText(fugacities[i]));
+      list.SetCell(list.LastIndex(), 2, fw::ResultText(coefficients[i]));
     }
     RuntimeBackgroundTask();
     if (!IsOpen()) return;

@@ -86,12 +86,19 @@ const QString kNoWater = "fault, no water";
 const QString kPlusMinus = " \u00B1 ";
 // With KCl present the spread of the solute volumes is not known.
 const QString kUnknownSpread = " \u00B1 ?";
+const QString kNotShown = "warning: value " + fw::kTooLargeToShow;
 
 // Variants of the solute volumes of the effective H2O volume: the central
 // one, and the two whose spread is the uncertainty.
 constexpr std::int32_t kCentral = 0;
 constexpr std::int32_t kUpper = 1;
 constexpr std::int32_t kLower = 2;
+
+// A result with its spread; none when either is not showable.
+QString WithSpread(double value, double spread, bool withKCl) {
+  if (!fw::IsShowable(value, spread)) return QString();
+  return Str(value) + (withKCl ? kUnknownSpread : kPlusMinus + Str(std::abs(spread)));
+}
 
 }  // namespace
 
@@ -204,11 +211,12 @@ void QtzSolubilityWindow::calculate_Action() {
   const double VH2 = Globals::VH2O_Akinfiev(kLower, x, Vm);
   const double dV = (VH1 - VH2) / 2;
   const bool withKCl = x[4] > 0;
-  Label("Result1").SetText(Str(VH0) + (withKCl ? kUnknownSpread : kPlusMinus + Str(std::abs(dV))));
+  Label("Result1").SetText(WithSpread(VH0, dV, withKCl));
 
   const double m0 = Globals::mSiO2_Akinfiev(x[0], T, VH0);
   const double m1 = Globals::mSiO2_Akinfiev(x[0], T, VH1);
   const double m2 = Globals::mSiO2_Akinfiev(x[0], T, VH2);
   const double dm = (m1 - m2) / 2;
-  Label("Result2").SetText(Str(m0) + (withKCl ? kUnknownSpread : kPlusMinus + Str(std::abs(dm))));
+  Label("Result2").SetText(WithSpread(m0, dm, withKCl));
+  if (!fw::IsShowable(VH0, dV, m0, dm)) Label("warning").SetText(kNotShown);
 }

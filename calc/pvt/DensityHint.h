@@ -13,6 +13,7 @@ namespace pvt {
 inline const QString kNoDensityHint = "corresponding density";
 
 inline QString DensityHint(double rho) {
+  if (!fw::IsShowable(rho)) return kNoDensityHint + " " + fw::kTooLargeToShow;
   return kNoDensityHint + " = " + fw::Str(rho) + " g/cm3";
 }
 

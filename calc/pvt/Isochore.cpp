@@ -88,15 +88,20 @@ FW_REGISTER_WINDOW(Isochore);
 namespace {
 
 // The range typed in ˚C, in K. Each check is made whatever the others gave,
-// and each failing one writes "put number" into its own field. Empty when a
+// and each failing one writes "put number" into its own field: a field that
+// holds no number ("", "abc", "1,5", "nan"), a minimum at or below absolute
+// zero, a maximum not above the minimum, a step not above 0. Empty when a
 // check failed.
 std::optional<pvt::IsochoreRange> CheckedRange(Isochore& w) {
+  const std::optional<double> minimum = fw::ParseNumber(w.Field("minimum").Text());
+  const std::optional<double> maximum = fw::ParseNumber(w.Field("maximum").Text());
   pvt::IsochoreRange r;
-  r.Tmin = Val(w.Field("minimum").Text()) + 273.15;
-  r.Tmax = Val(w.Field("maximum").Text()) + 273.15;
+  r.Tmin = minimum.value_or(0) + 273.15;
+  r.Tmax = maximum.value_or(0) + 273.15;
   r.step = Val(w.Field("interval").Text());
-  const bool minimumOk = !(r.Tmin < 0);
-  const bool maximumOk = r.Tmax > r.Tmin;
+  const bool minimumOk = minimum && r.Tmin > 0;
+  // A minimum without a number gives the maximum nothing to exceed.
+  const bool maximumOk = maximum && (!minimum || r.Tmax > r.Tmin);
   bool intervalOk = r.step > 0;
   if (minimumOk && maximumOk && intervalOk) intervalOk = pvt::IsochoreRangeEnds(r);
   if (!minimumOk) w.Field("minimum").SetText(kPutNumber);

@@ -43,7 +43,7 @@ std::vector<QString> IsochoreExportHeader(double Vm, double density) {
 }
 
 QString IsochoreExportDataLine(double T, double P) {
-  return fw::Str(T - 273.15) + ", " + fw::Str(P);
+  return fw::Str(T - 273.15) + ", " + fw::ResultText(P);
 }
 
 namespace {

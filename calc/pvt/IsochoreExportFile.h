@@ -20,7 +20,8 @@ QString IsochoreExportFileName(double Vm);
 // The fifteen lines before the data: Vm in cm3/mol, density in g/cm3.
 std::vector<QString> IsochoreExportHeader(double Vm, double density);
 
-// One data line; T in K, written in ˚C, P in MPa.
+// One data line; T in K, written in ˚C, P in MPa. A pressure the table
+// cannot show is written as the table shows it.
 QString IsochoreExportDataLine(double T, double P);
 
 // An export in the making. The lines go to a temporary file beside the

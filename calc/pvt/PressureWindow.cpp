@@ -50,6 +50,7 @@ const QString kRangeWarning =
 // The equation of state has no pressure at or below the lowest admissible
 // volume, which lies at or a little above the minimum the hint shows.
 const QString kNoPressure = "Warning: molar volume too small, no pressure";
+const QString kPressureNotShown = "Warning: pressure " + fw::kTooLargeToShow;
 
 }  // namespace
 
@@ -83,6 +84,13 @@ void PressureWindow::calculate_Action() {
     return;
   }
   const double P = Globals::Pressure(Globals::fraction, *T, Globals::Vm_global);
+  // A pressure the equation overflowed to is no result: none stays shown.
+  if (!fw::IsShowable(P)) {
+    Label("Result").SetText("");
+    Label("warning").SetText(kPressureNotShown);
+    Label("warning1").SetText("");
+    return;
+  }
   Label("Result").SetText(Str(P));
   if (*T < 573.15 || *T > 1200.0 || P > 500.0)
     Label("warning1").SetText(kRangeWarning);

@@ -16,8 +16,8 @@ void ResetResultList(const fw::Window& w, const QString& heading0, const QString
 bool AppendRowAndYield(const fw::Window& w, double first, double second) {
   fw::Listbox& list = w.List("ListBox1");
   list.AddRow(" ");
-  list.SetCell(list.LastIndex(), 0, fw::Str(first));
-  list.SetCell(list.LastIndex(), 1, fw::Str(second));
+  list.SetCell(list.LastIndex(), 0, fw::ResultText(first));
+  list.SetCell(list.LastIndex(), 1, fw::ResultText(second));
   RuntimeBackgroundTask();
   return w.IsOpen();
 }

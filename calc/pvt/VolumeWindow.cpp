@@ -74,6 +74,7 @@ const QString kChangeFirstApproach = "Change first approach";
 // every pure component present; without one of them there is none.
 const QString kNoExcess = "no excess molar volume";
 const QString kPureFailed = ": no molar volume of pure ";
+const QString kNotShown = "warning: value " + fw::kTooLargeToShow;
 
 }  // namespace
 
@@ -174,7 +175,9 @@ void VolumeWindow::calculate_Action() {
     return;
   }
   Label("Result").SetText(Str(Vm));
-  Label("DensityResult").SetText(Str(Globals::Density(Globals::fraction, Vm)));
+  const double density = Globals::Density(Globals::fraction, Vm);
+  Label("DensityResult").SetText(Str(density));
+  if (!fw::IsShowable(density)) Label("warning").SetText(kNotShown);
 
   // Molar volumes of the pure components present, at the same T and P and
   // from the same first approach as the mixture.
@@ -202,4 +205,5 @@ void VolumeWindow::calculate_Action() {
     RuntimeBackgroundTask();
   }
   Label("ExcessVol").SetText(Str(Globals::Vexcess));
+  if (!fw::IsShowable(Globals::Vexcess)) Label("warning").SetText(kNotShown);
 }

@@ -145,6 +145,9 @@ const Conversion kConversions[] = {
      {((90 / 18.01528) * 100) / q90, 0, 0, ((10 / 58.462468) * 100) / q90, 0},
      {(90 * f90) / 18.01528, 0, 0, (10 * f90) / 58.462468, 0}},
     {"mass % without water: no molalities", "Mass", {{1, "50"}}, false, {0, 50, 0, 0, 0}, {0, 100, 0, 0, 0}, {}},
+    // Water of 1e-308 % would give molalities beyond any Double: it is no number.
+    {"too little water to carry", "Mass", {{0, "1e-308"}, {1, "0.001"}}, false, {0, 0.001, 0, 0, 0},
+     {0, 100, 0, 0, 0}, {}},
     {"negative water alone", "Mass", {{0, "-5"}}, false, {-5, 0, 0, 0, 0}, {}, {}},
     // "-10" at once: amounts and molalities keep the values of 10 % water.
     {"water mass turned negative", "Mass", {{0, "10"}, {3, "9"}, {0, "-", true}}, false, {-10, 0, 0, 9, 0},

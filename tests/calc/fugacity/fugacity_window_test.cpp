@@ -111,6 +111,8 @@ TEST_F(FugacityWindowTest, EntriesAreJudgedWithTheTemperatureAsTyped) {
       {"RadioButtonTP", "Kelvin", "673.15", "0", kPutNumber, 0},
       {"RadioButtonTV", "Kelvin", "673.15", "abc", kPutNumberTV, 0},
       {"RadioButtonTV", "Kelvin", "x", "30", kPutNumberTV, 0},
+      {"RadioButtonTV", "Kelvin", "1e-320", "30", kPutNumberTV, 0},  // no number to carry
+      {"RadioButtonTP", "Kelvin", "1e308", "50", kPutNumber, 0},
       {"", "Kelvin", "600", "50", "", 600},  // no mode: the temperature alone is stored
       {"", "Kelvin", "600", "", "", 0},
   };
@@ -211,14 +213,21 @@ TEST_F(FugacityWindowTest, UnitSwitchDropsTheStoredTemperature) {
   }
 }
 
-// The table is of whatever state point the shared scalars hold; one the
-// equation of state has no fugacities for is refused, not listed as 0 and 1.
+// The table is of whatever state point the shared scalars hold, while the
+// window's own temperature field holds a number: an empty one must not pass
+// for the temperature another window left. A state the equation of state has
+// no fugacities for is refused, not listed as 0 and 1.
 TEST_F(FugacityWindowTest, TableIsOfTheStoredStatePointFromAnyWindow) {
   const double V = AutomaticVolume(kWaterCO2, 773.15, 200);
   Globals::fraction = kWaterCO2;
-  std::tie(Globals::TK_global, Globals::PMPa_global, Globals::Vm_global) =
-      std::tuple(773.15, 200.0, V);
-  Press("calculateFinal");
+  for (const char* ownTemperature : {"", "abc", "700"}) {
+    SCOPED_TRACE(ownTemperature);
+    Put("dataEntryT", ownTemperature);
+    std::tie(Globals::TK_global, Globals::PMPa_global, Globals::Vm_global) =
+        std::tuple(773.15, 200.0, V);
+    Press("calculateFinal");
+    EXPECT_EQ(Shown("warning"), *ownTemperature == '7' ? "" : kPutNumberState);
+  }
   Globals::Fugacities(kWaterCO2, 773.15, 200, V);
   EXPECT_EQ(Column(Table(), 1),
             (QStringList{Str(Globals::Fugacity[0]), Str(Globals::Fugacity[1])}));

@@ -68,7 +68,6 @@ TEST_F(IsochoreTest, RowsFollowTheAccumulatedTemperature) {
       {"100", "200", "50", {"100", "150", "200"}},
       {"100", "120", "30", {"100"}},
       {"0", "1", "0.1", {"0", "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9"}},
-      {"-273.15", "0", "100", {"-273.15", "-173.15", "-73.15"}},  // from 0 K: pressure 0
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.min) + ".." + c.max + " by " + c.step);
@@ -83,7 +82,6 @@ TEST_F(IsochoreTest, RowsFollowTheAccumulatedTemperature) {
     }
     EXPECT_EQ(Column(list, 1), pressures);
   }
-  EXPECT_EQ(list.Cell(0, 1), "0");
 }
 
 TEST_F(IsochoreTest, VolumeIsReadWhenCalculatePressedNotAtActivation) {
@@ -95,12 +93,15 @@ TEST_F(IsochoreTest, VolumeIsReadWhenCalculatePressedNotAtActivation) {
 // Each failing field says "put number"; neither a table nor a file is made,
 // and nothing claims data are available.
 TEST_F(IsochoreTest, FailedChecksGiveNoTableAndNoFile) {
-  // Which fields fail, as "min max step": an empty minimum is 0 ˚C, and so is
-  // the maximum; too small a step gives over 100 000 rows or never moves T.
+  // Which fields fail, as "min max step": a field without a number, a
+  // minimum at or below absolute zero, a maximum not above a minimum, a step
+  // that gives over 100 000 rows or never moves T.
   const QStringList cases[] = {
       {"100", "100", "10", "-x-"},   {"-300", "100", "10", "x--"}, {"-300", "-400", "0", "xxx"},
       {"100", "200", "", "--x"},     {"100", "200", "-5", "--x"},  {"100", "200", "0", "--x"},
-      {"", "", "10", "-x-"},         {"0", "1", "0.000001", "--x"}, {"1e300", "2e300", "1", "--x"},
+      {"", "", "10", "xx-"},         {"0", "1", "0.000001", "--x"}, {"1e300", "2e300", "1", "xx-"},
+      {"abc", "100", "10", "x--"},   {",", "-100", "10", "x--"},  {"-100", "1,5", "nan", "-xx"},
+      {"", "100", "10", "x--"},      {"-273.15", "100", "10", "x--"},
   };
   for (const std::string button : {"calculate", "Export"}) {
     for (const QStringList& c : cases) {

@@ -55,6 +55,8 @@ TEST_F(PressureWindowTest, WaterAtUnitDensityAndItsIsochoreAt300Celsius) {
 }
 
 // The typed volume is handed on before the check, also when it is refused.
+// A number beyond the magnitudes a calculation can carry is none, and gives
+// no density either.
 TEST_F(PressureWindowTest, MissingOrNonPositiveInputsAreRefused) {
   const struct {
     const char* volume;
@@ -66,6 +68,8 @@ TEST_F(PressureWindowTest, MissingOrNonPositiveInputsAreRefused) {
       {"30", "-300", true},
       // Read as 0 ˚C an empty or non-numeric temperature would pass.
       {"30", "", true},     {"30", "abc", true},   {"30", "12abc", true},
+      {"40", "1e-320", false}, {"40", "1e308", false}, {"1e-320", "600", false},
+      {"2.2250738585072014e-308", "600", false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.volume) + " / " + c.temperature + (c.celsius ? " ˚C" : " K"));
@@ -73,6 +77,9 @@ TEST_F(PressureWindowTest, MissingOrNonPositiveInputsAreRefused) {
     EXPECT_EQ(Shown("warning"), kPutNumber);
     EXPECT_EQ(Shown("Result"), "");
     EXPECT_EQ(Globals::Vm_global, Val(c.volume));
+    if (!(Val(c.volume) > 0)) {
+      EXPECT_EQ(Shown("Density"), "corresponding density");
+    }
   }
 }
 
