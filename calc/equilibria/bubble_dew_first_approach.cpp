@@ -9,20 +9,28 @@ QString BubbleDewFirstApproach(const BubbleDewApproachInput& input) {
   // Raoult mode (0 bubble point, 1 dew point) and vapour mole fraction of the
   // start split alike.
   const int32_t m = input.bulk == BulkPhase::Vapour ? 1 : 0;
-  QString start;
-  if (input.mode == HomogenizationMode::Temperature) {
-    Globals::TK_global = TypedKelvin(input.unit, input.temperatureText);
-    Globals::PMPa_global = Globals::RaoultPressure(Globals::fraction, Globals::TK_global, m);
-    // The Raoult pressure overestimates; the search starts from half of it.
-    start = fw::Str(Globals::PMPa_global / 2.0);
-  } else {
-    Globals::TK_global = kStartTemperature;
-    start = fw::Str(Globals::TK_global);
-    Globals::PMPa_global = fw::Val(input.pressureText);
-  }
-  const Composition K = Globals::WilsonDistribution(Globals::TK_global, Globals::PMPa_global);
-  Globals::K_liq_vap = K;
+  // The fluid, temperature and pressure of this approach are held here: the
+  // Raoult pressure yields, and what is written meanwhile must not mix in.
   const Composition z = Globals::fraction;
+  QString start;
+  double T = 0;
+  double P = 0;
+  if (input.mode == HomogenizationMode::Temperature) {
+    T = TypedKelvin(input.unit, input.temperatureText);
+    Globals::TK_global = T;
+    P = Globals::RaoultPressure(z, T, m);
+    Globals::PMPa_global = P;
+    // The Raoult pressure overestimates; the search starts from half of it.
+    start = fw::Str(P / 2.0);
+  } else {
+    T = kStartTemperature;
+    Globals::TK_global = T;
+    start = fw::Str(T);
+    P = fw::Val(input.pressureText);
+    Globals::PMPa_global = P;
+  }
+  const Composition K = Globals::WilsonDistribution(T, P);
+  Globals::K_liq_vap = K;
   RachfordRiceSplit(z, K, m, Globals::xgas, Globals::ygas);
   return start;
 }

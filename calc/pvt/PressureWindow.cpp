@@ -78,11 +78,14 @@ void PressureWindow::calculate_Action() {
     Label("warning").SetText(kPutNumber);
     return;
   }
-  if (!pvt::HasPressure(Globals::fraction, Globals::Vm_global)) {
+  // One fluid and volume for the test and the pressure, both of which yield.
+  const Globals::Composition x = Globals::fraction;
+  const double V = Globals::Vm_global;
+  if (!pvt::HasPressure(x, V)) {
     Label("warning").SetText(kNoPressure);
     return;
   }
-  const double P = Globals::Pressure(Globals::fraction, *T, Globals::Vm_global);
+  const double P = Globals::Pressure(x, *T, V);
   Label("Result").SetText(Str(P));
   if (*T < 573.15 || *T > 1200.0 || P > 500.0)
     Label("warning1").SetText(kRangeWarning);

@@ -184,7 +184,9 @@ void TemperatureWindow::calculate_Action() {
   }
   if (Radio("Choice1").Value()) T0 = Val(Field("dataEntryT").Text());
 
-  const double T = Globals::Temperature(Globals::fraction, P, V, T0);
+  // A copy: a fluid accepted while the search yields must not enter it.
+  const Globals::Composition x = Globals::fraction;
+  const double T = Globals::Temperature(x, P, V, T0);
   Globals::TK_global = T;
   if (T > 0) {
     lastResult_ = T;

@@ -163,25 +163,28 @@ void VolumeWindow::calculate_Action() {
   }
   const double T = *typedT;
   Label("warning").SetText("");
+  // The fluid of this run: one accepted while it yields reaches neither the
+  // mixture, nor the pure components, nor the excess volume.
+  const Globals::Composition x = Globals::fraction;
 
   // First approach: with neither radio on, the search starts from 0.
-  const double V0 = pvt::ChosenFirstVolume(*this, Globals::fraction, T, P);
+  const double V0 = pvt::ChosenFirstVolume(*this, x, T, P);
 
-  const double Vm = Globals::Volume(Globals::fraction, T, P, V0);
+  const double Vm = Globals::Volume(x, T, P, V0);
   if (!(Vm > 0)) {
     Label("warning").SetText(kChangeFirstApproach + "\r" + kNoExcess);
     EmptyResults();
     return;
   }
   Label("Result").SetText(Str(Vm));
-  Label("DensityResult").SetText(Str(Globals::Density(Globals::fraction, Vm)));
+  Label("DensityResult").SetText(Str(Globals::Density(x, Vm)));
 
   // Molar volumes of the pure components present, at the same T and P and
   // from the same first approach as the mixture.
   Globals::Composition pure{};
   Globals::Composition pureVolume{};
   for (int i = 0; i < 5; ++i) {
-    if (Globals::fraction[i] > 0) {
+    if (x[i] > 0) {
       pure[i] = 1.0;
       pureVolume[i] = Globals::Volume(pure, T, P, V0);
       pure[i] = 0;
@@ -197,8 +200,7 @@ void VolumeWindow::calculate_Action() {
 
   Globals::Vexcess = Vm;
   for (int i = 0; i < 5; ++i) {
-    if (Globals::fraction[i] > 0)
-      Globals::Vexcess = Globals::Vexcess - Globals::fraction[i] * pureVolume[i];
+    if (x[i] > 0) Globals::Vexcess = Globals::Vexcess - x[i] * pureVolume[i];
     RuntimeBackgroundTask();
   }
   Label("ExcessVol").SetText(Str(Globals::Vexcess));

@@ -143,7 +143,8 @@ TEST_F(IsochoreTest, VolumeWithoutPressureIsRefusedWithAMessage) {
   }
 }
 
-// Presses at the 20th yield of a run: neither a table nor an export starts.
+// Presses at the 20th yield of a run: neither a table nor an export starts,
+// and an activation leaves the table and the export alone.
 TEST_F(IsochoreTest, NoSecondTableOrExportStartsWhileOneRuns) {
   for (const std::string running : {"calculate", "Export"}) {
     SCOPED_TRACE(running);
@@ -156,6 +157,7 @@ TEST_F(IsochoreTest, NoSecondTableOrExportStartsWhileOneRuns) {
       Type(w.Field("interval"), "25");
       Press("calculate");
       Press("Export");
+      Activate(w);
     });
     Click(w.Button(running));
     SetRuntimeYieldHook({});
