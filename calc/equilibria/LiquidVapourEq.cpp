@@ -99,6 +99,8 @@ equilibria::TemperatureUnit UnitOf(const LiquidVapourEq& w) {
 
 fw::WindowBlocks LiquidVapourEq::Blocks() { return kBlocks; }
 
+fw::ExponentLabels LiquidVapourEq::Exponents() { return {{"StaticText1", "StaticText2"}}; }
+
 fw::Handlers LiquidVapourEq::Handlers() {
   return {
       FW_HANDLER(LiquidVapourEq, Kelvin, Action),

@@ -100,6 +100,10 @@ constexpr int kPanelExtent = 860;
 
 fw::WindowBlocks ActivityWindow::Blocks() { return kBlocks; }
 
+fw::ExponentLabels ActivityWindow::Exponents() {
+  return {{"StaticText11", "StaticText5"}, {"StaticText12", "StaticText13"}};
+}
+
 fw::Handlers ActivityWindow::Handlers() {
   return {
       FW_HANDLER(ActivityWindow, dataEntryP, TextChange),

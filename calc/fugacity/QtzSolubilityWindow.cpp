@@ -97,6 +97,12 @@ constexpr std::int32_t kLower = 2;
 
 fw::WindowBlocks QtzSolubilityWindow::Blocks() { return kBlocks; }
 
+fw::ExponentLabels QtzSolubilityWindow::Exponents() {
+  return {{"StaticText11", "StaticText12"},
+          {"StaticText13", "StaticText14"},
+          {"StaticText18", "StaticText6"}};
+}
+
 fw::Handlers QtzSolubilityWindow::Handlers() {
   return {
       FW_HANDLER(QtzSolubilityWindow, dataEntryP, TextChange),

@@ -76,6 +76,10 @@ class RunningFlag {
 
 fw::WindowBlocks Isochore::Blocks() { return kBlocks; }
 
+fw::ExponentLabels Isochore::Exponents() {
+  return {{"StaticText7", "StaticText8"}, {"StaticText9", "StaticText10"}};
+}
+
 fw::Handlers Isochore::Handlers() {
   return {
       FW_HANDLER(Isochore, calculate, Action),

@@ -55,6 +55,8 @@ const QString kNoPressure = "Warning: molar volume too small, no pressure";
 
 fw::WindowBlocks PressureWindow::Blocks() { return kBlocks; }
 
+fw::ExponentLabels PressureWindow::Exponents() { return {{"StaticText1", "StaticText2"}}; }
+
 fw::Handlers PressureWindow::Handlers() {
   return {
       FW_HANDLER(PressureWindow, dataEntry, TextChange),

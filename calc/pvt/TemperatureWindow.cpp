@@ -79,6 +79,8 @@ constexpr double kHighStartReplacement = 1100.0;
 
 fw::WindowBlocks TemperatureWindow::Blocks() { return kBlocks; }
 
+fw::ExponentLabels TemperatureWindow::Exponents() { return {{"StaticText1", "StaticText2"}}; }
+
 fw::Handlers TemperatureWindow::Handlers() {
   return {
       FW_HANDLER(TemperatureWindow, dataEntryV, TextChange),

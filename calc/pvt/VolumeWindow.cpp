@@ -79,6 +79,13 @@ const QString kPureFailed = ": no molar volume of pure ";
 
 fw::WindowBlocks VolumeWindow::Blocks() { return kBlocks; }
 
+fw::ExponentLabels VolumeWindow::Exponents() {
+  return {{"StaticText10", "StaticText11"},
+          {"StaticText15", "StaticText5"},
+          {"StaticText2", "StaticText16"},
+          {"StaticText6", "StaticText17"}};
+}
+
 fw::Handlers VolumeWindow::Handlers() {
   return {
       FW_HANDLER(VolumeWindow, dataEntryP, TextChange),

@@ -85,6 +85,7 @@ TEST_P(RegisteredWindows, BuildsThroughItsAccessorWithEveryControl) {
     EXPECT_EQ(c->Widget()->objectName(), c->Name());
     EXPECT_EQ(&window.ControlByNameIndex(c->Name().toStdString(), c->Index()), c.get());
   }
+  ExpectExponentsAfterTheirBases(window);
 }
 
 std::string ClassNameOf(const ::testing::TestParamInfo<fw::WindowRegistration>& info) {
