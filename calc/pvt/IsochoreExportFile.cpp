@@ -53,8 +53,9 @@ namespace {
 constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
 constexpr mode_t kPermissions = 0777;
 
-// A file the user has made read-only (or may not write) is not replaced: a
-// rename would ignore its permissions, and the superuser's writes too.
+// Whether a file is there that must not be replaced: one without any write
+// permission (the rename would replace it regardless, and the superuser may
+// write any file), or one this user may not write.
 bool IsReadOnly(const QByteArray& path) {
   struct stat st {};
   if (::stat(path.constData(), &st) != 0) return false;  // none there: a new one is made
