@@ -28,16 +28,22 @@ void Fugacities(const Composition& x, double T, double P, double V) {
   const bool valid = IsFinitePositive(T) && IsFinitePositive(P) && IsFinitePositive(V) &&
                      IsAdmissibleVolume(lowest, V) && Z > 0;
 
+  // Both arrays are written at once at the end: a calculation run during a
+  // yield of this loop may call Fugacities itself, and neither array may end
+  // up holding entries of two calls.
+  Composition coefficient, fugacity;
   for (int i = 0; i < 5; ++i) {
     if (valid) {
-      Coefficient[i] = std::exp(rep[i] + dip[i] + per[i] - std::log(Z));
-      Fugacity[i] = x[i] * Coefficient[i] * P;
+      coefficient[i] = std::exp(rep[i] + dip[i] + per[i] - std::log(Z));
+      fugacity[i] = x[i] * coefficient[i] * P;
     } else {
-      Coefficient[i] = 1;
-      Fugacity[i] = 0;
+      coefficient[i] = 1;
+      fugacity[i] = 0;
     }
     RuntimeBackgroundTask();
   }
+  Coefficient = coefficient;
+  Fugacity = fugacity;
 }
 
 }  // namespace Globals

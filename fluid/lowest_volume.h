@@ -19,8 +19,11 @@ struct LowestVolumes {
 // One pass per component, each yielding once to the event loop.
 LowestVolumes LowestVolumesOf(const Composition& x);
 
+// A composition without any substance (all fractions 0) has no hard spheres
+// to size, so no volume of it is a state: the terms give their failure value
+// 0 there, and so do the compressibility factor and the pressure.
 inline bool IsAdmissibleVolume(const LowestVolumes& lowest, double V) {
-  return V > lowest.limit && V > lowest.repulsive;
+  return lowest.repulsive != 0 && V > lowest.limit && V > lowest.repulsive;
 }
 
 }  // namespace Globals

@@ -24,6 +24,13 @@ class ListWidget : public QTableWidget {
   ListWidget(QWidget* parent, std::function<void()> onResize)
       : QTableWidget(parent), onResize_(std::move(onResize)) {}
 
+  // Closes an open cell editor without storing what it holds.
+  void CancelEdit() {
+    if (state() != QAbstractItemView::EditingState) return;
+    if (QWidget* editor = indexWidget(currentIndex()))
+      closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+  }
+
  protected:
   void resizeEvent(QResizeEvent* event) override {
     QTableWidget::resizeEvent(event);
@@ -92,7 +99,11 @@ QTableWidget* Listbox::Table() const { return static_cast<QTableWidget*>(Widget(
 int Listbox::ColumnCount() const { return Table()->columnCount(); }
 int Listbox::ListCount() const { return Table()->rowCount(); }
 
+// A cell still being edited goes with its row, and so does an edit asked
+// for but not yet opened: the rows that come next are others.
 void Listbox::DeleteAllRows() {
+  static_cast<ListWidget*>(Table())->CancelEdit();
+  ++rowsGeneration_;
   const QSignalBlocker quiet(Table());
   Table()->setRowCount(0);
   lastIndex_ = -1;
@@ -154,11 +165,12 @@ void Listbox::EditCell(int row, int column) {
   // Opened at once inside a click, the editor would be closed again by the
   // list's own handling of that click.
   QTableWidget* table = Table();
-  QTimer::singleShot(0, table, [table, row, column] {
-    if (QTableWidgetItem* item = table->item(row, column)) {
-      table->setCurrentItem(item);
-      table->editItem(item);
-    }
+  QTimer::singleShot(0, table, [this, table, row, column, rows = rowsGeneration_] {
+    if (rowsGeneration_ != rows) return;
+    QTableWidgetItem* item = table->item(row, column);
+    if (!item || !item->flags().testFlag(Qt::ItemIsEditable)) return;
+    table->setCurrentItem(item);
+    table->editItem(item);
   });
 }
 

@@ -2,6 +2,7 @@
 // from 0. Code fills it without raising events; CellTextChange fires only for
 // the user's edits of an editable cell (CellType 3), CellClick for a click on
 // a cell, before the list's own handling (a handler returning true stops it).
+// DeleteAllRows closes a cell editor still open, without storing its text.
 #pragma once
 
 #include <QString>
@@ -32,7 +33,8 @@ class Listbox : public RectControl {
   void SetHeading(int column, const QString& text);
   int CellType(int row, int column) const;
   void SetCellType(int row, int column, int type);
-  // Opens the cell for typing (once the current input event is handled).
+  // Opens the cell for typing (once the current input event is handled,
+  // unless the rows were deleted meanwhile).
   void EditCell(int row, int column);
 
   QTableWidget* Table() const;
@@ -46,6 +48,7 @@ class Listbox : public RectControl {
   void ApplyColumnWidths();
 
   int lastIndex_ = -1;
+  int rowsGeneration_ = 0;  // counts DeleteAllRows
   QString columnWidths_;
 };
 

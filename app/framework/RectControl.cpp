@@ -61,6 +61,9 @@ int RectControl::Top() const { return widget_->y() + (parent_ ? parent_->Top() :
 int RectControl::Width() const { return widget_->width(); }
 int RectControl::Height() const { return widget_->height(); }
 
+void RectControl::SetLeft(int left) {
+  widget_->move(left - (parent_ ? parent_->Left() : 0), widget_->y());
+}
 void RectControl::SetTop(int top) {
   widget_->move(widget_->x(), top - (parent_ ? parent_->Top() : 0));
 }

@@ -50,6 +50,7 @@ class RectControl {
   int Top() const;
   int Width() const;
   int Height() const;
+  void SetLeft(int left);
   void SetTop(int top);
   void SetHeight(int height);
 

@@ -6,6 +6,7 @@
 
 #include "app/framework/BlockReader.h"
 #include "app/framework/BlockStyle.h"
+#include "app/framework/ExponentLabel.h"
 #include "app/framework/Window.h"
 
 namespace fw {
@@ -27,6 +28,8 @@ QLabel* StaticText::Label() const { return static_cast<QLabel*>(Widget()); }
 void StaticText::SetText(const QString& text) {
   text_ = text;
   Label()->setText(WithLineFeeds(text));
+  if (exponent_) PlaceExponent(*this, *exponent_);
+  if (exponentBase_) PlaceExponent(*exponentBase_, *this);
 }
 
 QWidget* StaticText::CreateWidget(QWidget* parent, const BlockRecords& block) {

@@ -10,7 +10,8 @@ class QLineEdit;
 
 namespace fw {
 
-// A label. Line breaks may be written as carriage returns.
+// A label. Line breaks may be written as carriage returns. A label may be
+// the raised exponent of another (app/framework/ExponentLabel.h).
 class StaticText : public RectControl {
  public:
   StaticText() : RectControl(BlockClass::StaticText) {}
@@ -18,11 +19,18 @@ class StaticText : public RectControl {
   void SetText(const QString& text);
   QLabel* Label() const;
 
+  // The label this one is the exponent of, or nullptr.
+  StaticText* ExponentBase() const { return exponentBase_; }
+  void SetExponentBase(StaticText* base) { exponentBase_ = base; }
+  void SetExponent(StaticText* exponent) { exponent_ = exponent; }
+
  protected:
   QWidget* CreateWidget(QWidget* parent, const BlockRecords& block) override;
 
  private:
   QString text_;
+  StaticText* exponent_ = nullptr;
+  StaticText* exponentBase_ = nullptr;
 };
 
 // A one-line entry field. TextChange fires on every change of its text, also

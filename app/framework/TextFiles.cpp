@@ -126,7 +126,8 @@ bool TextOutputStream::Close() {
 
 TextOutputStream FolderItem::Open(int flags) const {
   const QByteArray path = QFile::encodeName(path_);
-  const int fd = ::open(path.constData(), flags | O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+  // A new file gets the mode the user's umask gives.
+  const int fd = ::open(path.constData(), flags | O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) return TextOutputStream(-1, path_, SystemError(QStringLiteral("opening %1").arg(path_), errno));
   return TextOutputStream(fd, path_, QString());
 }

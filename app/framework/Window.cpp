@@ -99,9 +99,10 @@ Window::~Window() {
   controls_.clear();
 }
 
-void Window::Build(WindowBlocks blocks, const Handlers& handlers) {
+void Window::Build(WindowBlocks blocks, const Handlers& handlers, const ExponentLabels& exponents) {
   Layout(blocks);
   CreateControls(blocks, handlers);
+  for (const ExponentLabel& e : exponents) AttachExponent(Label(e.base), Label(e.exponent));
   // No menu handlers: the menu items are served by the framework.
   built_ = true;
   const BlockRecords window(blocks.BytesOf(blocks.blocks[0]), BlockClass::Window);

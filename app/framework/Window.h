@@ -12,6 +12,8 @@
 //    public:
 //     static fw::WindowBlocks Blocks();      // the encoded property blocks
 //     static fw::Handlers Handlers();        // control_Event handlers, connected by name
+//     static fw::ExponentLabels Exponents(); // optional: {{"Unit", "Unit3"}}, the raised
+//                                            // "3" label Unit3 of Unit's "cm /mol"
 //     void age_TextChange();
 //     void greet_Action();
 //     void Event_Activate() override;        // optional; so is Event_Resizing
@@ -113,6 +115,7 @@
 
 #include "app/framework/BlockDeclaration.h"
 #include "app/framework/Events.h"
+#include "app/framework/ExponentLabel.h"
 #include "app/framework/RectControl.h"
 
 class QMainWindow;
@@ -178,8 +181,8 @@ class Window : public QObject {
 
   // --- used by the framework -------------------------------------------
   // Builds the window from its blocks and handlers (Layout, CreateControls,
-  // then shows it when its block says Visible).
-  void Build(WindowBlocks blocks, const Handlers& handlers);
+  // the exponent labels, then shows it when its block says Visible).
+  void Build(WindowBlocks blocks, const Handlers& handlers, const ExponentLabels& exponents = {});
   void HandleUserClose();
   void HandleActivate();
   void HandleResize();
@@ -232,7 +235,7 @@ class WindowClass : public Window {
     if (Self* open = OpenInstanceOf()) return *open;
     auto* window = new Self();
     SetOpenInstance(typeid(Self), window);
-    window->Build(Self::Blocks(), Self::Handlers());
+    window->Build(Self::Blocks(), Self::Handlers(), ExponentsOf());
     return *window;
   }
   // The open window of this class, or nullptr.
@@ -240,6 +243,12 @@ class WindowClass : public Window {
 
  protected:
   WindowClass() : Window(typeid(Self)) {}
+
+ private:
+  static ExponentLabels ExponentsOf() {
+    if constexpr (requires { Self::Exponents(); }) return Self::Exponents();
+    else return {};
+  }
 };
 
 // --- program-wide --------------------------------------------------------

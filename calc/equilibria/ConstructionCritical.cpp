@@ -9,7 +9,7 @@ constexpr auto kBlocks = fw::EncodeWindow([] {
   using namespace fw::decl;
   return fw::Declare(
       Window("Critical Point", 655, 425),
-      fw::StoredOrder::Table,
+      fw::StoredOrder::Reversed,
       StaticText("StaticText1", 20, 20, 180, 25).Text("Under Construction").Size(18)
           .Color(0xFF0000).Multiline(),
       StaticText("StaticText2", 20, 50, 614, 50)

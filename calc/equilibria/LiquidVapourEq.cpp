@@ -95,6 +95,8 @@ constexpr int kContentHeight = 840;
 
 fw::WindowBlocks LiquidVapourEq::Blocks() { return kBlocks; }
 
+fw::ExponentLabels LiquidVapourEq::Exponents() { return {{"StaticText1", "StaticText2"}}; }
+
 fw::Handlers LiquidVapourEq::Handlers() {
   return {
       FW_HANDLER(LiquidVapourEq, Kelvin, Action),

@@ -11,6 +11,7 @@ class LiquidVapourEq : public fw::WindowClass<LiquidVapourEq> {
  public:
   static fw::WindowBlocks Blocks();
   static fw::Handlers Handlers();
+  static fw::ExponentLabels Exponents();
 
   void Kelvin_Action();
   void Celsius_Action();

@@ -9,7 +9,7 @@ constexpr auto kBlocks = fw::EncodeWindow([] {
   using namespace fw::decl;
   return fw::Declare(
       Window("Liquid - Vapour Equilibrium", 640, 730),
-      fw::StoredOrder::Table,
+      fw::StoredOrder::Reversed,
       Canvas("Canvas1", 20, 60, 300, 344).Picture(DuzororLV1o),
       Canvas("Canvas2", 330, 60, 300, 344).Picture(DuzororLV2o),
       StaticText("StaticText1", 20, 20, 594, 34)

@@ -10,28 +10,36 @@ BubbleDewApproach BubbleDewFirstApproach(const BubbleDewApproachInput& input) {
   // Raoult mode (0 bubble point, 1 dew point) and vapour mole fraction of the
   // start split alike.
   const int32_t m = input.bulk == BulkPhase::Vapour ? 1 : 0;
+  // The fluid, temperature and pressure of this approach are held here: the
+  // Raoult pressure yields, and what is written meanwhile must not mix in.
+  const Composition z = Globals::fraction;
+  double T = 0;
+  double P = 0;
   if (input.mode == HomogenizationMode::Temperature) {
     if (!input.temperature) {
       shown.refusal = kPutTemperature;
       return shown;
     }
-    Globals::TK_global = *input.temperature;
-    Globals::PMPa_global = Globals::RaoultPressure(Globals::fraction, Globals::TK_global, m);
+    T = *input.temperature;
+    Globals::TK_global = T;
+    P = Globals::RaoultPressure(z, T, m);
+    Globals::PMPa_global = P;
     // The Raoult pressure overestimates; the search starts from half of it.
-    shown.start = fw::Str(Globals::PMPa_global / 2.0);
+    shown.start = fw::Str(P / 2.0);
   } else {
-    const std::optional<double> P = fw::ParseNumber(input.pressureText);
-    if (!P) {
+    const std::optional<double> typed = fw::ParseNumber(input.pressureText);
+    if (!typed) {
       shown.refusal = kPutPressure;
       return shown;
     }
-    Globals::TK_global = kStartTemperature;
-    shown.start = fw::Str(Globals::TK_global);
-    Globals::PMPa_global = *P;
+    T = kStartTemperature;
+    Globals::TK_global = T;
+    shown.start = fw::Str(T);
+    P = *typed;
+    Globals::PMPa_global = P;
   }
-  const Composition K = Globals::WilsonDistribution(Globals::TK_global, Globals::PMPa_global);
+  const Composition K = Globals::WilsonDistribution(T, P);
   Globals::K_liq_vap = K;
-  const Composition z = Globals::fraction;
   RachfordRiceSplit(z, K, m, Globals::xgas, Globals::ygas);
   return shown;
 }

@@ -54,8 +54,11 @@ BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
     return refuse(kPutTemperature);
   const double u0 = *typedStart;
 
-  Composition& x = Globals::xgas;
-  Composition& y = Globals::ygas;
+  // The run iterates on copies of the phase compositions: an edit of the
+  // phase lists, or a first approach, while it yields must not mix in. Its
+  // final compositions are left in Globals::xgas and Globals::ygas.
+  Composition x = Globals::xgas;
+  Composition y = Globals::ygas;
   const double Sx0 = x[0] + x[1] + x[2] + x[3] + x[4];
   const double Sy0 = y[0] + y[1] + y[2] + y[3] + y[4];
   // Without a first approach (or with its values all deleted) there are no
@@ -89,6 +92,8 @@ BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
   setup.stillOpen = stillOpen;
 
   const PhaseSplitResult run = RunPhaseSplit(setup, z, x, y);
+  Globals::xgas = x;
+  Globals::ygas = y;
   if (run.outcome == SplitOutcome::Stopped) {
     result.stopped = true;
     return result;

@@ -11,19 +11,21 @@ LiquidVapourApproach LiquidVapourFirstApproach(const std::optional<double>& temp
     shown.refusal = kPutTemperature;
     return shown;
   }
-  Globals::TK_global = *temperature;
-  const double T = Globals::TK_global;
+  // The fluid of this approach: the Raoult pressures yield, and a fluid
+  // accepted meanwhile must not mix in.
+  const Composition z = Globals::fraction;
+  const double T = *temperature;
+  Globals::TK_global = T;
   // One value: the start vapour fraction, the weight of the pressure mean
   // and the vapour mole fraction of the start split.
   const double f = 0.5;
   shown.startFraction = fw::Str(f);
-  const double Pb = Globals::RaoultPressure(Globals::fraction, T, 0);
-  const double Pd = Globals::RaoultPressure(Globals::fraction, T, 1);
+  const double Pb = Globals::RaoultPressure(z, T, 0);
+  const double Pd = Globals::RaoultPressure(z, T, 1);
   const double P0 = f * (Pb + Pd);
   shown.startPressure = fw::Str(P0);
   const Composition K = Globals::WilsonDistribution(T, P0);
   Globals::K_liq_vap = K;
-  const Composition z = Globals::fraction;
   RachfordRiceSplit(z, K, f, Globals::xgas, Globals::ygas);
   return shown;
 }

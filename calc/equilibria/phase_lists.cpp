@@ -21,10 +21,14 @@ void AppendRow(fw::Listbox& list, const QString& name, const QString& value) {
 void FillPhaseLists(fw::Listbox& listX, fw::Listbox& listY) {
   listX.DeleteAllRows();
   listY.DeleteAllRows();
+  // The lists show one state, whatever is written while they fill.
+  const Composition z = Globals::fraction;
+  const Composition x = Globals::xgas;
+  const Composition y = Globals::ygas;
   for (int i = 0; i < 5; ++i) {
-    if (Globals::fraction[i] != 0) {
-      AppendRow(listX, kComponentNames[i], fw::Str(Globals::xgas[i]));
-      AppendRow(listY, kComponentNames[i], fw::Str(Globals::ygas[i]));
+    if (z[i] != 0) {
+      AppendRow(listX, kComponentNames[i], fw::Str(x[i]));
+      AppendRow(listY, kComponentNames[i], fw::Str(y[i]));
     }
     RuntimeBackgroundTask();
   }

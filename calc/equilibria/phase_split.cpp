@@ -39,8 +39,10 @@ void SolvePhase(int32_t scanMode, const Composition& phase, double T, double P, 
   const double V0 = scan ? Globals::Volume_Approach(scanMode, phase, T, P) : Vm;
   Vm = Globals::Volume(phase, T, P, V0);
   Globals::Fugacities(phase, T, P, Vm);
+  // Taken at once: a calculation run during a yield may write them anew.
+  const Composition coefficients = Globals::Coefficient;
   for (int i = 0; i < 5; ++i) {
-    phi[i] = Globals::Coefficient[i];
+    phi[i] = coefficients[i];
     RuntimeBackgroundTask();
   }
 }

@@ -35,7 +35,6 @@ void ActivityWindow::calculate_Action() {
   const auto interrupted = [&] { return !IsOpen() || edits_ != editsAtStart; };
 
   Globals::Composition pure{};
-  Globals::Composition mixture{};
   fw::Listbox& list = List("ListBox1");
   list.DeleteAllRows();
 
@@ -73,11 +72,10 @@ void ActivityWindow::calculate_Action() {
   Label("warning1").SetText("");
 
   Globals::Fugacities(x, T, P, Vm);
-  for (int i = 0; i < 5; ++i) {
-    mixture[i] = Globals::Fugacity[i];
-    RuntimeBackgroundTask();
-    if (interrupted()) return;
-  }
+  // Taken at once: a calculation run during a yield may write the array anew.
+  const Globals::Composition mixture = Globals::Fugacity;
+  RuntimeBackgroundTask();
+  if (interrupted()) return;
 
   // Components whose pure molar volume no start finds have no reference
   // fugacity and so no activity.

@@ -100,6 +100,10 @@ constexpr int kPanelExtent = 860;
 
 fw::WindowBlocks ActivityWindow::Blocks() { return kBlocks; }
 
+fw::ExponentLabels ActivityWindow::Exponents() {
+  return {{"StaticText11", "StaticText5"}, {"StaticText12", "StaticText13"}};
+}
+
 fw::Handlers ActivityWindow::Handlers() {
   return {
       FW_HANDLER(ActivityWindow, dataEntryP, TextChange),
@@ -247,11 +251,13 @@ void ActivityWindow::calculateVm_Action() {
   }
   const double T = *typedT;
   Label("warning").SetText("");
+  // One fluid for the start and the search, whatever is accepted meanwhile.
+  const Globals::Composition x = Globals::fraction;
 
   // First approach: with neither radio on, the search starts from 0.
-  const double V0 = pvt::ChosenFirstVolume(*this, Globals::fraction, T, P);
+  const double V0 = pvt::ChosenFirstVolume(*this, x, T, P);
 
-  const double Vm = Globals::Volume(Globals::fraction, T, P, V0);
+  const double Vm = Globals::Volume(x, T, P, V0);
   Globals::Vm_global = Vm;
   if (!(Vm > 0)) {
     Label("ResultV").SetText("");

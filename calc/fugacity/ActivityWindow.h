@@ -13,6 +13,7 @@ class ActivityWindow : public fw::WindowClass<ActivityWindow> {
  public:
   static fw::WindowBlocks Blocks();
   static fw::Handlers Handlers();
+  static fw::ExponentLabels Exponents();
 
   void dataEntryP_TextChange();
   void dataEntryT_TextChange();

@@ -45,40 +45,45 @@ void FugacityWindow::Calculation1_Action() {
   }
   Label("warning").SetText("");
   pvt::StoreTypedKelvin(*this);
+  // One fluid and temperature for the whole step: the solve yields, and what
+  // another window writes meanwhile does not reach it.
+  const Globals::Composition x = Globals::fraction;
+  const double T = Globals::TK_global;
 
   if (pressureMode) {
-    Globals::PMPa_global = Val(Field("dataEntryPV").Text());
-    const double V0 =
-        pvt::AutomaticFirstVolume(Globals::fraction, Globals::TK_global, Globals::PMPa_global);
+    const double P = Val(Field("dataEntryPV").Text());
+    Globals::PMPa_global = P;
+    const double V0 = pvt::AutomaticFirstVolume(x, T, P);
+    const double V = Globals::Volume(x, T, P, V0);
     // Stored also when the solve failed: "calculate" then refuses the state.
-    Globals::Vm_global =
-        Globals::Volume(Globals::fraction, Globals::TK_global, Globals::PMPa_global, V0);
-    if (!(Globals::Vm_global > 0)) {
+    Globals::Vm_global = V;
+    if (!(V > 0)) {
       Label("ResultPV").SetText("");
       Label("Density2").SetText(pvt::kNoDensityHint);
       Label("warning").SetText(kNoVolume);
       return;
     }
-    Label("ResultPV").SetText(Str(Globals::Vm_global));
-    Label("Density2").SetText(pvt::DensityHintAt(Globals::Vm_global));
+    Label("ResultPV").SetText(Str(V));
+    Label("Density2").SetText(pvt::DensityHintAt(V));
   }
   if (volumeMode) {
-    Globals::Vm_global = Val(Field("dataEntryPV").Text());
+    const double V = Val(Field("dataEntryPV").Text());
+    Globals::Vm_global = V;
     // A negative pressure is the equation's own result and is shown.
-    Globals::PMPa_global =
-        Globals::Pressure(Globals::fraction, Globals::TK_global, Globals::Vm_global);
+    const double P = Globals::Pressure(x, T, V);
+    Globals::PMPa_global = P;
     Label("Density2").SetText("");
-    if (!pvt::HasPressure(Globals::fraction, Globals::Vm_global)) {
+    if (!pvt::HasPressure(x, V)) {
       Label("ResultPV").SetText("");
       Label("warning").SetText(kNoPressure);
       return;
     }
-    if (!fw::IsShowable(Globals::PMPa_global)) {
+    if (!fw::IsShowable(P)) {
       Label("ResultPV").SetText("");
       Label("warning").SetText(kPressureNotShown);
       return;
     }
-    Label("ResultPV").SetText(Str(Globals::PMPa_global));
+    Label("ResultPV").SetText(Str(P));
   }
 }
 

@@ -60,6 +60,10 @@ const QString kPressureUnit = "MPa";
 
 fw::WindowBlocks FugacityWindow::Blocks() { return kBlocks; }
 
+fw::ExponentLabels FugacityWindow::Exponents() {
+  return {{"Unit0", "Unitsup"}, {"Unit1", "UnitSup1"}};
+}
+
 fw::Handlers FugacityWindow::Handlers() {
   return {
       FW_HANDLER(FugacityWindow, dataEntryPV, TextChange),

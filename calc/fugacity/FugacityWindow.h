@@ -12,6 +12,7 @@ class FugacityWindow : public fw::WindowClass<FugacityWindow> {
  public:
   static fw::WindowBlocks Blocks();
   static fw::Handlers Handlers();
+  static fw::ExponentLabels Exponents();
 
   void dataEntryPV_TextChange();
   void RadioButtonTP_Action();

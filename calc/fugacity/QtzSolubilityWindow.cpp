@@ -104,6 +104,12 @@ QString WithSpread(double value, double spread, bool withKCl) {
 
 fw::WindowBlocks QtzSolubilityWindow::Blocks() { return kBlocks; }
 
+fw::ExponentLabels QtzSolubilityWindow::Exponents() {
+  return {{"StaticText11", "StaticText12"},
+          {"StaticText13", "StaticText14"},
+          {"StaticText18", "StaticText6"}};
+}
+
 fw::Handlers QtzSolubilityWindow::Handlers() {
   return {
       FW_HANDLER(QtzSolubilityWindow, dataEntryP, TextChange),

@@ -12,6 +12,7 @@ class QtzSolubilityWindow : public fw::WindowClass<QtzSolubilityWindow> {
  public:
   static fw::WindowBlocks Blocks();
   static fw::Handlers Handlers();
+  static fw::ExponentLabels Exponents();
 
   void dataEntryP_TextChange();
   void dataEntryT_TextChange();

@@ -76,6 +76,10 @@ class RunningFlag {
 
 fw::WindowBlocks Isochore::Blocks() { return kBlocks; }
 
+fw::ExponentLabels Isochore::Exponents() {
+  return {{"StaticText7", "StaticText8"}, {"StaticText9", "StaticText10"}};
+}
+
 fw::Handlers Isochore::Handlers() {
   return {
       FW_HANDLER(Isochore, calculate, Action),
@@ -112,10 +116,10 @@ std::optional<pvt::IsochoreRange> CheckedRange(Isochore& w) {
 }
 
 // The checked range, when the fields pass and the equation of state has a
-// pressure at the molar volume V; else the window says why.
-std::optional<pvt::IsochoreRange> CheckedRun(Isochore& w, double V) {
+// pressure for the fluid x at the molar volume V; else the window says why.
+std::optional<pvt::IsochoreRange> CheckedRun(Isochore& w, const Globals::Composition& x, double V) {
   const std::optional<pvt::IsochoreRange> range = CheckedRange(w);
-  if (range && !pvt::HasPressure(Globals::fraction, V)) {
+  if (range && !pvt::HasPressure(x, V)) {
     w.Label("filename0").SetText(kVolumeTooSmall);
     return std::nullopt;
   }
@@ -131,6 +135,9 @@ void SetFileLabels(Isochore& w, const QString& note, const QString& name, const 
 }  // namespace
 
 void Isochore::Event_Activate() {
+  // A table or export in the making keeps its rows and the molar volume
+  // and density it is computed for.
+  if (running_) return;
   Label("ResultV").SetText(Str(Globals::Vm_global));
   const double density =
       Globals::Vm_global > 0 ? Globals::Density(Globals::fraction, Globals::Vm_global) : 0;
@@ -144,11 +151,14 @@ void Isochore::calculate_Action() {
   RunningFlag running(running_);
   List("ListBox1").DeleteAllRows();
   SetFileLabels(*this, "", "", "");
+  // One fluid and one molar volume for the whole table: a fluid accepted, or
+  // a volume typed elsewhere, while it yields does not reach its rows.
+  const Globals::Composition x = Globals::fraction;
   const double V = Globals::Vm_global;
-  const std::optional<pvt::IsochoreRange> range = CheckedRun(*this, V);
+  const std::optional<pvt::IsochoreRange> range = CheckedRun(*this, x, V);
   if (!range) return;
   pvt::ForEachIsochoreTemperature(*range, [&](double T) {
-    const double P = Globals::Pressure(Globals::fraction, T, V);
+    const double P = Globals::Pressure(x, T, V);
     return pvt::AppendRowAndYield(*this, T - 273.15, P);
   });
 }
@@ -157,10 +167,12 @@ void Isochore::Export_Action() {
   if (running_) return;
   RunningFlag running(running_);
   SetFileLabels(*this, "", "", "");
+  // The header and every line are of one fluid at one molar volume.
+  const Globals::Composition x = Globals::fraction;
   const double Vm = Globals::Vm_global;
-  const std::optional<pvt::IsochoreRange> range = CheckedRun(*this, Vm);
+  const std::optional<pvt::IsochoreRange> range = CheckedRun(*this, x, Vm);
   if (!range) return;
-  const double density = Globals::Density(Globals::fraction, Vm);
+  const double density = Globals::Density(x, Vm);
   const QString name = pvt::IsochoreExportFileName(Vm);
   const QString folder = pvt::IsochoreExportFolder();
   const QString path = folder.isEmpty() ? QString() : folder + "/" + name;
@@ -172,7 +184,7 @@ void Isochore::Export_Action() {
   bool stillOpen = true;
   if (written) {
     pvt::ForEachIsochoreTemperature(*range, [&](double T) {
-      const double P = Globals::Pressure(Globals::fraction, T, Vm);
+      const double P = Globals::Pressure(x, T, Vm);
       written = file.WriteLine(pvt::IsochoreExportDataLine(T, P));
       RuntimeBackgroundTask();
       stillOpen = IsOpen();

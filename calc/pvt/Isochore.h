@@ -9,6 +9,7 @@ class Isochore : public fw::WindowClass<Isochore> {
  public:
   static fw::WindowBlocks Blocks();
   static fw::Handlers Handlers();
+  static fw::ExponentLabels Exponents();
 
   void calculate_Action();
   void Export_Action();

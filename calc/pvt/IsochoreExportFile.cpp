@@ -1,13 +1,15 @@
 #include "calc/pvt/IsochoreExportFile.h"
 
+#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 
 #include "app/framework/ValStr.h"
@@ -48,16 +50,39 @@ QString IsochoreExportDataLine(double T, double P) {
 
 namespace {
 
-// Reserves a name no other file has, in the target's folder (a rename does
-// not cross file systems), and gives it; empty when none can be made there.
-QString ReserveTemporaryName(const QString& target) {
-  QByteArray name = QFile::encodeName(target + ".XXXXXX");
-  const int fd = ::mkstemp(name.data());
-  if (fd < 0) return {};
-  // As readable as any other file the export writes.
-  ::fchmod(fd, 0644);
-  ::close(fd);
-  return QFile::decodeName(name);
+constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
+constexpr mode_t kPermissions = 0777;
+
+// Whether a file is there that must not be replaced: one without any write
+// permission (the rename would replace it regardless, and the superuser may
+// write any file), or one this user may not write.
+bool IsReadOnly(const QByteArray& path) {
+  struct stat st {};
+  if (::stat(path.constData(), &st) != 0) return false;  // none there: a new one is made
+  return (st.st_mode & kAnyWrite) == 0 || ::access(path.constData(), W_OK) != 0;
+}
+
+// Makes an empty file beside the target (a rename does not cross file
+// systems) under a name no other file has, and gives that name; empty when
+// none can be made. Made as any new file is, with the mode the user's umask
+// gives; an export replacing an earlier file keeps that file's mode.
+QString MakeTemporaryBeside(const QString& target) {
+  struct stat existing {};
+  const bool replacing = ::stat(QFile::encodeName(target).constData(), &existing) == 0;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const QString name =
+        target + "." + QString::number(QRandomGenerator::global()->generate(), 36);
+    const QByteArray encoded = QFile::encodeName(name);
+    const int fd = ::open(encoded.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+      if (errno == EEXIST) continue;
+      return {};
+    }
+    if (replacing) ::fchmod(fd, existing.st_mode & kPermissions);
+    ::close(fd);
+    return name;
+  }
+  return {};
 }
 
 }  // namespace
@@ -69,7 +94,8 @@ IsochoreExportFile::~IsochoreExportFile() { Discard(); }
 bool IsochoreExportFile::Open() {
   failed_ = true;
   if (path_.isEmpty() || !temporaryPath_.isEmpty()) return false;
-  temporaryPath_ = ReserveTemporaryName(path_);
+  if (IsReadOnly(QFile::encodeName(path_))) return false;
+  temporaryPath_ = MakeTemporaryBeside(path_);
   if (temporaryPath_.isEmpty()) return false;
   stream_ = fw::GetFolderItem(temporaryPath_).CreateTextFile();
   if (!stream_.IsOpen()) {
@@ -92,8 +118,10 @@ bool IsochoreExportFile::Commit() {
     return false;
   }
   // rename replaces an earlier export in one step: the name always holds
-  // either the old file or the complete new one.
-  if (std::rename(QFile::encodeName(temporaryPath_).constData(),
+  // either the old file or the complete new one. The target is asked again:
+  // it may have been made read-only while the export ran.
+  if (IsReadOnly(QFile::encodeName(path_)) ||
+      std::rename(QFile::encodeName(temporaryPath_).constData(),
                   QFile::encodeName(path_).constData()) != 0) {
     Discard();
     return false;

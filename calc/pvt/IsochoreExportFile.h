@@ -26,7 +26,8 @@ QString IsochoreExportDataLine(double T, double P);
 
 // An export in the making. The lines go to a temporary file beside the
 // target, which replaces the target only on Commit, so a failed or abandoned
-// export leaves no partial file and an earlier export untouched.
+// export leaves no partial file and an earlier export untouched. A read-only
+// target is never replaced: Open and Commit fail.
 class IsochoreExportFile {
  public:
   explicit IsochoreExportFile(const QString& path);

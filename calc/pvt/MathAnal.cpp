@@ -1,5 +1,7 @@
 #include "calc/pvt/MathAnal.h"
 
+#include <QScopedValueRollback>
+
 #include "app/framework/Controls.h"
 #include "calc/pvt/AnalysisCalculateButton.h"
 #include "calc/pvt/ResultList.h"
@@ -32,17 +34,23 @@ fw::Handlers MathAnal::Handlers() { return {FW_HANDLER(MathAnal, calculate, Acti
 
 FW_REGISTER_WINDOW(MathAnal);
 
-void MathAnal::Event_Activate() { pvt::ResetResultList(*this, "Molar Volume", "Zero-function"); }
+// While the table fills, an activation leaves its rows alone.
+void MathAnal::Event_Activate() {
+  if (!filling_) pvt::ResetResultList(*this, "Molar Volume", "Zero-function");
+}
 
-// Appends the rows below those already listed. Temperature and pressure are
-// read anew for every row: another window may change them while this one
-// yields.
+// Appends the rows below those already listed. The fluid, temperature and
+// pressure are taken once at the start: what another window writes while
+// this one yields does not reach the rows.
 void MathAnal::calculate_Action() {
-  double V = Globals::Vlimit(Globals::fraction);
+  const QScopedValueRollback<bool> filling(filling_, true);
+  const Globals::Composition x = Globals::fraction;
+  const double T = Globals::TK_global;
+  const double P = Globals::PMPa_global;
+  double V = Globals::Vlimit(x);
   for (int i = 0; i < kRows; ++i) {
     V = V * kVolumeStep;
-    const double z =
-        Globals::Pressure(Globals::fraction, Globals::TK_global, V) - Globals::PMPa_global;
+    const double z = Globals::Pressure(x, T, V) - P;
     if (!pvt::AppendRowAndYield(*this, V, z)) return;
   }
 }

@@ -1,5 +1,7 @@
 #include "calc/pvt/MathAnalT.h"
 
+#include <QScopedValueRollback>
+
 #include "app/framework/Controls.h"
 #include "calc/pvt/AnalysisCalculateButton.h"
 #include "calc/pvt/ResultList.h"
@@ -33,17 +35,24 @@ fw::Handlers MathAnalT::Handlers() { return {FW_HANDLER(MathAnalT, calculate, Ac
 
 FW_REGISTER_WINDOW(MathAnalT);
 
-void MathAnalT::Event_Activate() { pvt::ResetResultList(*this, "Temperature", "Zero-function"); }
+// While the table fills, an activation leaves its rows alone.
+void MathAnalT::Event_Activate() {
+  if (!filling_) pvt::ResetResultList(*this, "Temperature", "Zero-function");
+}
 
 // Appends the rows below those already listed; the temperature is a running
-// sum. Molar volume and pressure are read anew for every row: typing in the
-// "Temperatures" window while this one yields changes the rows after it.
+// sum. The fluid, molar volume and pressure are taken once at the start:
+// typing in the "Temperatures" window while this one yields does not reach
+// the rows.
 void MathAnalT::calculate_Action() {
+  const QScopedValueRollback<bool> filling(filling_, true);
+  const Globals::Composition x = Globals::fraction;
+  const double V = Globals::Vm_global;
+  const double P = Globals::PMPa_global;
   double T = kFirstTemperature - kTemperatureStep;
   for (int i = 0; i < kRows; ++i) {
     T = T + kTemperatureStep;
-    const double d =
-        Globals::Pressure(Globals::fraction, T, Globals::Vm_global) - Globals::PMPa_global;
+    const double d = Globals::Pressure(x, T, V) - P;
     if (!pvt::AppendRowAndYield(*this, T, d)) return;
   }
 }

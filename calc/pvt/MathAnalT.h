@@ -14,4 +14,7 @@ class MathAnalT : public fw::WindowClass<MathAnalT> {
 
   void calculate_Action();
   void Event_Activate() override;
+
+ private:
+  bool filling_ = false;  // while calculate_Action appends its rows
 };

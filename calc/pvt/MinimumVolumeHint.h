@@ -9,8 +9,10 @@
 
 namespace pvt {
 
+// Of one fluid: the lowest volume yields, and a fluid may be accepted meanwhile.
 inline QString MinimumVolumeHint() {
-  return "*minimum value = " + fw::Str(Globals::Vlimit(Globals::fraction)) + " cc/mol";
+  const Globals::Composition x = Globals::fraction;
+  return "*minimum value = " + fw::Str(Globals::Vlimit(x)) + " cc/mol";
 }
 
 }  // namespace pvt

@@ -56,6 +56,8 @@ const QString kPressureNotShown = "Warning: pressure " + fw::kTooLargeToShow;
 
 fw::WindowBlocks PressureWindow::Blocks() { return kBlocks; }
 
+fw::ExponentLabels PressureWindow::Exponents() { return {{"StaticText1", "StaticText2"}}; }
+
 fw::Handlers PressureWindow::Handlers() {
   return {
       FW_HANDLER(PressureWindow, dataEntry, TextChange),
@@ -79,11 +81,14 @@ void PressureWindow::calculate_Action() {
     Label("warning").SetText(kPutNumber);
     return;
   }
-  if (!pvt::HasPressure(Globals::fraction, Globals::Vm_global)) {
+  // One fluid and volume for the test and the pressure, both of which yield.
+  const Globals::Composition x = Globals::fraction;
+  const double V = Globals::Vm_global;
+  if (!pvt::HasPressure(x, V)) {
     Label("warning").SetText(kNoPressure);
     return;
   }
-  const double P = Globals::Pressure(Globals::fraction, *T, Globals::Vm_global);
+  const double P = Globals::Pressure(x, *T, V);
   // A pressure the equation overflowed to is no result: none stays shown.
   if (!fw::IsShowable(P)) {
     Label("Result").SetText("");

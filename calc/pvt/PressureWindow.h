@@ -9,6 +9,7 @@ class PressureWindow : public fw::WindowClass<PressureWindow> {
  public:
   static fw::WindowBlocks Blocks();
   static fw::Handlers Handlers();
+  static fw::ExponentLabels Exponents();
 
   void dataEntry_TextChange();
   void dataEntry1_TextChange();

@@ -79,6 +79,8 @@ constexpr double kHighStartReplacement = 1100.0;
 
 fw::WindowBlocks TemperatureWindow::Blocks() { return kBlocks; }
 
+fw::ExponentLabels TemperatureWindow::Exponents() { return {{"StaticText1", "StaticText2"}}; }
+
 fw::Handlers TemperatureWindow::Handlers() {
   return {
       FW_HANDLER(TemperatureWindow, dataEntryV, TextChange),
@@ -184,7 +186,9 @@ void TemperatureWindow::calculate_Action() {
   }
   if (Radio("Choice1").Value()) T0 = Val(Field("dataEntryT").Text());
 
-  const double T = Globals::Temperature(Globals::fraction, P, V, T0);
+  // A copy: a fluid accepted while the search yields must not enter it.
+  const Globals::Composition x = Globals::fraction;
+  const double T = Globals::Temperature(x, P, V, T0);
   Globals::TK_global = T;
   if (T > 0) {
     lastResult_ = T;

@@ -14,6 +14,7 @@ class TemperatureWindow : public fw::WindowClass<TemperatureWindow> {
  public:
   static fw::WindowBlocks Blocks();
   static fw::Handlers Handlers();
+  static fw::ExponentLabels Exponents();
 
   void dataEntryV_TextChange();
   void dataEntryP_TextChange();

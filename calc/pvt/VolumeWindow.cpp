@@ -80,6 +80,13 @@ const QString kNotShown = "warning: value " + fw::kTooLargeToShow;
 
 fw::WindowBlocks VolumeWindow::Blocks() { return kBlocks; }
 
+fw::ExponentLabels VolumeWindow::Exponents() {
+  return {{"StaticText10", "StaticText11"},
+          {"StaticText15", "StaticText5"},
+          {"StaticText2", "StaticText16"},
+          {"StaticText6", "StaticText17"}};
+}
+
 fw::Handlers VolumeWindow::Handlers() {
   return {
       FW_HANDLER(VolumeWindow, dataEntryP, TextChange),
@@ -164,18 +171,21 @@ void VolumeWindow::calculate_Action() {
   }
   const double T = *typedT;
   Label("warning").SetText("");
+  // The fluid of this run: one accepted while it yields reaches neither the
+  // mixture, nor the pure components, nor the excess volume.
+  const Globals::Composition x = Globals::fraction;
 
   // First approach: with neither radio on, the search starts from 0.
-  const double V0 = pvt::ChosenFirstVolume(*this, Globals::fraction, T, P);
+  const double V0 = pvt::ChosenFirstVolume(*this, x, T, P);
 
-  const double Vm = Globals::Volume(Globals::fraction, T, P, V0);
+  const double Vm = Globals::Volume(x, T, P, V0);
   if (!(Vm > 0)) {
     Label("warning").SetText(kChangeFirstApproach + "\r" + kNoExcess);
     EmptyResults();
     return;
   }
   Label("Result").SetText(Str(Vm));
-  const double density = Globals::Density(Globals::fraction, Vm);
+  const double density = Globals::Density(x, Vm);
   Label("DensityResult").SetText(Str(density));
   if (!fw::IsShowable(density)) Label("warning").SetText(kNotShown);
 
@@ -184,7 +194,7 @@ void VolumeWindow::calculate_Action() {
   Globals::Composition pure{};
   Globals::Composition pureVolume{};
   for (int i = 0; i < 5; ++i) {
-    if (Globals::fraction[i] > 0) {
+    if (x[i] > 0) {
       pure[i] = 1.0;
       pureVolume[i] = Globals::Volume(pure, T, P, V0);
       pure[i] = 0;
@@ -200,8 +210,7 @@ void VolumeWindow::calculate_Action() {
 
   Globals::Vexcess = Vm;
   for (int i = 0; i < 5; ++i) {
-    if (Globals::fraction[i] > 0)
-      Globals::Vexcess = Globals::Vexcess - Globals::fraction[i] * pureVolume[i];
+    if (x[i] > 0) Globals::Vexcess = Globals::Vexcess - x[i] * pureVolume[i];
     RuntimeBackgroundTask();
   }
   Label("ExcessVol").SetText(Str(Globals::Vexcess));

@@ -13,6 +13,7 @@ class VolumeWindow : public fw::WindowClass<VolumeWindow> {
  public:
   static fw::WindowBlocks Blocks();
   static fw::Handlers Handlers();
+  static fw::ExponentLabels Exponents();
 
   void dataEntryP_TextChange();
   void dataEntryT_TextChange();

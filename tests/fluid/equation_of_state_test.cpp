@@ -110,9 +110,10 @@ TEST(EquationOfState, IdealGasAtLargeVolume) {
 }
 
 // No state, no value: Compressibility and Pressure give 0, Fugacities every
-// coefficient 1 and every fugacity 0. That includes the band just above
-// Vlimit (28.459/4 for water) up to the repulsive term's own lowest volume
-// (28.4959/4), where the repulsive share would be missing.
+// coefficient 1 and every fugacity 0. That includes a composition without
+// any substance, and the band just above Vlimit (28.459/4 for water) up to
+// the repulsive term's own lowest volume (28.4959/4), where the repulsive
+// share would be missing.
 TEST(EquationOfState, NoValueOutsideTheAdmissibleStates) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const Composition water = pure(0), mixture = {0.7, 0.1, 0.1, 0.05, 0.05};
@@ -132,6 +133,7 @@ TEST(EquationOfState, NoValueOutsideTheAdmissibleStates) {
       {"V at the hard-sphere limit", water, 673.15, 10, w.repulsive, false},
       {"mixture at its Vlimit", mixture, 673.15, 10, m.limit, false},
       {"mixture in its band", mixture, 673.15, 10, (m.limit + m.repulsive) / 2, false},
+      {"no substance", Composition{}, 673.15, 10, 30, false},  // not the ideal gas's Z = 1
       {"P = 0", water, 673.15, 0, 30, true},       {"P < 0", water, 673.15, -5, 30, true},
       {"P NaN", water, 673.15, nan, 30, true},
   };

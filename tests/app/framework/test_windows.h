@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
+#include <QLabel>
+
 #include <utility>
 #include <vector>
 
@@ -16,6 +19,36 @@ class WindowTest : public ::testing::Test {
  protected:
   void TearDown() override { fw::ReleaseAllWindows(); }
 };
+
+// Measured in the fonts in use: each raised exponent of the window ("3")
+// begins within a pixel after its base text up to the blank (all of it when
+// there is none) and ends a pixel or more before the text after the blank;
+// every unit fits its label. A "3" label without a base would float.
+inline void ExpectExponentsAfterTheirBases(const fw::Window& w) {
+  for (const auto& control : w.Controls()) {
+    const auto* exponent = dynamic_cast<const fw::StaticText*>(control.get());
+    if (!exponent) continue;
+    const fw::StaticText* base = exponent->ExponentBase();
+    if (!base) {
+      EXPECT_NE(exponent->Text(), "3") << exponent->Name().toStdString() << " has no base";
+      continue;
+    }
+    SCOPED_TRACE((base->Name() + " " + exponent->Name()).toStdString());
+    const QString text = base->Text();
+    const QString stem = text.section(' ', 0, 0);
+    const QFontMetricsF font(base->Label()->font());
+    const double stemEnd = base->Left() + font.horizontalAdvance(stem);
+    EXPECT_GE(exponent->Left(), stemEnd);
+    EXPECT_LT(exponent->Left(), stemEnd + 1);
+    const double raisedEnd =
+        exponent->Left() + QFontMetricsF(exponent->Label()->font()).horizontalAdvance(exponent->Text());
+    if (text.contains(' ') && !exponent->Text().isEmpty()) {
+      EXPECT_LE(raisedEnd + 1, base->Left() + font.horizontalAdvance(stem + ' '));
+    }
+    EXPECT_LE(raisedEnd, exponent->Left() + exponent->Width());
+    EXPECT_LE(font.horizontalAdvance(text), base->Width());
+  }
+}
 
 // Written as the program's windows are: a temperature entry, its unit radios
 // under a group box created after them, a default button, a result label, and

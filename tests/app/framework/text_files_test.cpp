@@ -2,6 +2,8 @@
 // feed, every failure told.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -27,8 +29,13 @@ TEST_F(TextFiles, CreateWritesFromTheStartAndAppendAddsAtTheEnd) {
   ASSERT_TRUE(folder.isValid());
   const fw::FolderItem item(Path("27.5.txt"));
   {
+    const mode_t umaskBefore = ::umask(027);
     fw::TextOutputStream out = item.CreateTextFile();
+    ::umask(umaskBefore);
     ASSERT_TRUE(out.IsOpen()) << out.Error().toStdString();
+    struct stat st {};
+    EXPECT_EQ(::stat(QFile::encodeName(item.Path()).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u) << "the mode the umask gives";
     EXPECT_TRUE(out.WriteLine("H2O-CO2-CH4-NaCl-KCl"));
     EXPECT_TRUE(out.WriteLine(""));
     EXPECT_TRUE(out.Close());

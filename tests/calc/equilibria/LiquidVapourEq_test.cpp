@@ -117,6 +117,29 @@ TEST_F(LiquidVapourWindow, PhaseListEditsAreStoredAsTypedByComponentName) {
   equilibria::StoreEditedFraction(X, 0, Globals::xgas);
   equilibria::StoreEditedFraction(X, 9, Globals::xgas);
   EXPECT_EQ(Globals::xgas, edits[3].x);
+
+  // An edit asked for by a click but not yet open, or open with a value
+  // typed, when the first approach refills the lists goes with its row.
+  static QStringList messages;
+  const QtMessageHandler qtHandler = qInstallMessageHandler(
+      [](QtMsgType, const QMessageLogContext&, const QString& text) { messages << text; });
+  Put("dataEntry1", "873.15");
+  ClickCell(X, 1, 1);
+  Press("CalFirstApproach");
+  QCoreApplication::processEvents();
+  ClickCell(X, 1, 1);
+  QCoreApplication::processEvents();
+  QWidget* editor = X.Table()->indexWidget(X.Table()->currentIndex());
+  ASSERT_NE(editor, nullptr);
+  QTest::keyClicks(editor, "0.5");
+  Press("CalFirstApproach");
+  QCoreApplication::processEvents();
+  qInstallMessageHandler(qtHandler);
+  EXPECT_EQ(messages.join("; ").toStdString(), "") << "no Qt warning";
+  EXPECT_EQ(X.Table()->indexWidget(X.Table()->currentIndex()), nullptr) << "no editor open";
+  EXPECT_EQ(Column(X, 1), QStringList({Str(Globals::xgas[0]), Str(Globals::xgas[2]),
+                                       Str(Globals::xgas[3]), Str(Globals::xgas[4])}));
+  EXPECT_NE(Globals::xgas[2], 0.5);
 }
 
 // Brine at 600 ˚C and a bulk volume between those of its liquid and vapour:

@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "calc/fugacity/FugacityWindow.h"
+#include "tests/app/framework/test_windows.h"
 #include "tests/calc/fugacity/fugacity_driving.h"
 
 using namespace driving;
@@ -74,6 +75,7 @@ TEST_F(FugacityWindowTest, ModesRelabelAndClearReturnsToPressureMode) {
   Press("calculateFinal");
   Choose("RadioButtonTV");
   EXPECT_EQ(shownLabels() + w.Button("Calculation1").Caption(), volumeMode + "pressure calculation");
+  ExpectExponentsAfterTheirBases(w);
   EXPECT_EQ(w.Field("dataEntryT").Text() + w.Field("dataEntryPV").Text(), "");
   EXPECT_EQ(Table().ListCount(), 0);
 
@@ -88,6 +90,7 @@ TEST_F(FugacityWindowTest, ModesRelabelAndClearReturnsToPressureMode) {
   Press("Clear");
   EXPECT_TRUE(On("RadioButtonTP"));
   EXPECT_EQ(shownLabels() + w.Button("Calculation1").Caption(), pressureMode + "volume calculation");
+  ExpectExponentsAfterTheirBases(w);
   EXPECT_TRUE(On("Celsius"));
 }
 

@@ -3,6 +3,8 @@
 // volume, and one run at a time.
 #include <string>
 
+#include <sys/stat.h>
+
 #include <QFileInfo>
 #include <QPointer>
 #include <QTimer>
@@ -144,7 +146,8 @@ TEST_F(IsochoreTest, VolumeWithoutPressureIsRefusedWithAMessage) {
   }
 }
 
-// Presses at the 20th yield of a run: neither a table nor an export starts.
+// Presses at the 20th yield of a run: neither a table nor an export starts,
+// and an activation leaves the table and the export alone.
 TEST_F(IsochoreTest, NoSecondTableOrExportStartsWhileOneRuns) {
   for (const std::string running : {"calculate", "Export"}) {
     SCOPED_TRACE(running);
@@ -157,6 +160,7 @@ TEST_F(IsochoreTest, NoSecondTableOrExportStartsWhileOneRuns) {
       Type(w.Field("interval"), "25");
       Press("calculate");
       Press("Export");
+      Activate(w);
     });
     Click(w.Button(running));
     SetRuntimeYieldHook({});
@@ -283,6 +287,36 @@ TEST_F(IsochoreExportTest, FailedWriteKeepsTheEarlierFileAndLeavesNoPartOne) {
   ExpectFailureShown();
   EXPECT_EQ(Written(), good);
   EXPECT_EQ(documents.Files(), QStringList({"18.01528.txt"}));
+}
+
+// A new file gets the mode of the user's umask; a replaced one keeps its
+// mode; a read-only one is not replaced.
+TEST_F(IsochoreExportTest, FileModesFollowTheUmaskAndAReadOnlyFileStaysAsItWas) {
+  const auto mode = [this] {
+    struct stat st {};
+    EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+    return st.st_mode & 0777;
+  };
+  const mode_t umaskBefore = ::umask(0);
+  for (const mode_t umask : {022, 077, 002}) {
+    ::umask(umask);
+    QFile::remove(path);
+    Export("100", "200", "50");
+    EXPECT_EQ(mode(), 0666 & ~umask) << std::oct << umask;
+  }
+  ::umask(022);
+  ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0604), 0);
+  Export("100", "150", "50");
+  EXPECT_EQ(mode(), 0604u);
+  ASSERT_EQ(Written().count('\n'), 15 + 2);
+
+  ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
+  Export("100", "200", "50");
+  ExpectFailureShown();
+  EXPECT_EQ(Written().count('\n'), 15 + 2);
+  EXPECT_EQ(mode(), 0444u);
+  EXPECT_EQ(documents.Files(), QStringList({"18.01528.txt"}));
+  ::umask(umaskBefore);
 }
 
 TEST_F(IsochoreExportTest, NameTakenByAFolderShowsFailureAndLeavesNoPartFile) {
