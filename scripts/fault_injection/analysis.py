@@ -14,7 +14,7 @@ from collections import Counter, OrderedDict
 
 import mutants as mutants_mod
 from cxx_lines import OPERATORS, mask_lines
-from runner import COMPILED, mutant_key
+from runner import COMPILED, mutant_key, test_name
 
 FOLDER_ORDER = ("fluid", "app", "app/framework", "calc/pvt", "calc/fugacity", "calc/equilibria")
 RECORD_FIELDS = ("id", "named", "folder", "file", "line", "kind", "status", "failed", "original",
@@ -56,6 +56,9 @@ def build_matrix(meta, baseline, named, sequences, quotas, done):
 
 def _clean(record, named):
     r = dict(record, named=named)
+    for key in ("failed", "hangs", "unfinished"):
+        if key in r:
+            r[key] = sorted({test_name(t) for t in r[key]})
     r["folder"] = mutants_mod.folder_of(r["file"])
     r.setdefault("failed", [])
     return OrderedDict((k, r[k]) for k in RECORD_FIELDS
@@ -86,6 +89,11 @@ def load_matrix(path):
 
 def _rate(caught, tried):
     return "%d/%d = %.1f %%" % (caught, tried, 100.0 * caught / tried) if tried else "0/0"
+
+
+# A line of a window's declared controls: a control with its name and
+# geometry, or a further setting of one (".Size(12)", ".Caption(...)").
+_WINDOW_DECLARATION = re.compile(r'^(?:\.[A-Z]\w*\(|(?:\w+::)?[A-Z]\w*\("[^"]*", -?\d)')
 
 
 def summary(matrix):
@@ -126,13 +134,15 @@ def summary(matrix):
         lines.append("%-20s %6d %7d %7.1f %%" % ("(calc/ together)", len(calc), got,
                                                  100.0 * got / len(calc)))
     table("by kind", lambda r: r["kind"], OPERATORS)
+    table("by line", lambda r: "window declaration" if _WINDOW_DECLARATION.match(r["original"])
+          else "other code", ("other code", "window declaration"))
     if named:
         ncaught = [r for r in named if r["status"] == "caught"]
         ntried = [r for r in named if r["status"] in COMPILED]
         lines.append("")
         lines.append("Named faults: caught %s" % _rate(len(ncaught), len(ntried)))
         for r in named:
-            lines.append("  %-9s %-34s %s:%s  %s" % (r["status"], r["id"], r["file"], r.get("line", "?"),
+            lines.append("  %-9s %-48s %s:%s  %s" % (r["status"], r["id"], r["file"], r.get("line", "?"),
                                                     ("(%d tests failed)" % len(r["failed"]))
                                                     if r.get("failed") else ""))
     return "\n".join(lines)

@@ -2,6 +2,7 @@
 """Fault injection: how many plausible single-point faults does the test suite catch?
 
   fi.py run      --out DIR [--count 250] [--seed 14] [--named FILE] [--workers 3]
+  fi.py report   DIR                                matrix and reports again from DIR's results
   fi.py summary  DIR/matrix.json
   fi.py catchers DIR/matrix.json [--level file|test] [--weighted] [--which all|random|named]
   fi.py sample   [--count 250] [--seed 14]          the random mutants that would be tried first
@@ -20,6 +21,7 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
+sys.dont_write_bytecode = True  # no __pycache__ in the work tree
 
 import analysis  # noqa: E402
 import mutants  # noqa: E402
@@ -57,6 +59,10 @@ def cmd_run(args):
     runner.log(out, "plan: %d named, random quotas %s" % (len(named), quotas))
     baseline, done = runner.run(args, named, sequences, quotas, out)
     meta["finished"] = time.strftime("%Y-%m-%d %H:%M:%S")
+    write_reports(out, root, meta, baseline, named, sequences, quotas, done)
+
+
+def write_reports(out, root, meta, baseline, named, sequences, quotas, done):
     matrix = analysis.build_matrix(meta, baseline, named, sequences, quotas, done)
     analysis.write_matrix(out, matrix)
     text = analysis.summary(matrix)
@@ -68,6 +74,18 @@ def cmd_run(args):
         with open(os.path.join(out, "catchers-%s.txt" % level), "w", encoding="utf-8") as f:
             f.write(report + "\n")
     runner.log(out, "matrix: %s" % os.path.join(out, "matrix.json"))
+
+
+def cmd_report(args):
+    """The matrix and reports again from a run's folder (also of a stopped run)."""
+    out = os.path.abspath(args.out)
+    with open(os.path.join(out, "plan.json"), encoding="utf-8") as f:
+        plan = json.load(f)
+    with open(os.path.join(out, "baseline.json"), encoding="utf-8") as f:
+        baseline = json.load(f)
+    meta = plan["meta"]
+    write_reports(out, meta["root"], meta, baseline, plan["named"], plan["sequences"],
+                  meta["quotas"], runner.load_results(out))
 
 
 def cmd_summary(args):
@@ -127,6 +145,10 @@ def main():
     r.add_argument("--suite-timeout", type=int, default=300, help="seconds for one whole ctest run")
     r.add_argument("--build-timeout", type=int, default=1200)
     r.set_defaults(func=cmd_run)
+
+    rp = sub.add_parser("report", help="write matrix and reports again from a run's folder")
+    rp.add_argument("out")
+    rp.set_defaults(func=cmd_report)
 
     s = sub.add_parser("summary", help="the figures of a matrix")
     s.add_argument("matrix")

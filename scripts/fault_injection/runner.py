@@ -135,8 +135,10 @@ _RESULT = re.compile(r"^\s*\d+/\d+ Test\s+#\d+: (.+?)\s*\.*\s*"
 
 
 def test_name(raw):
-    """The ctest name without gtest's printout of the parameter (it holds addresses)."""
-    return raw.split("  # GetParam()")[0].strip()
+    """The ctest name without gtest's printout of the parameter (it holds
+    addresses) and without the dots and words ctest puts after it."""
+    name = raw.split("  # GetParam()")[0]
+    return re.split(r"\s*\.{3,}", name)[0].strip()
 
 
 def parse_ctest(output):
