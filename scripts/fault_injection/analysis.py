@@ -26,18 +26,20 @@ RECORD_FIELDS = ("id", "named", "folder", "file", "line", "kind", "status", "fai
 # Building the matrix from the raw results
 
 
-def build_matrix(meta, baseline, named, sequences, quotas, done):
-    """The named faults, and for each folder the shortest prefix of its random
-    sequence that holds its quota of compiling mutants (a fixed seed gives the
-    same sample whatever order the workers finished in)."""
+def build_matrix(meta, baseline, named, sequences, quotas, done, given=()):
+    """The named faults, the given ones, and for each folder the shortest prefix
+    of its random sequence that holds its quota of compiling mutants (a fixed
+    seed gives the same sample whatever order the workers finished in). The
+    given faults count as part of the sample."""
     records = []
     missing = 0
-    for m in named:
-        r = done.get((m["id"], mutant_key(m)))
-        if r is None:
-            missing += 1
-            continue
-        records.append(_clean(r, named=True))
+    for source, is_named in ((named, True), (given, False)):
+        for m in source:
+            r = done.get((m["id"], mutant_key(m)))
+            if r is None:
+                missing += 1
+                continue
+            records.append(_clean(r, named=is_named))
     for folder in sorted(sequences):
         compiled = 0
         for m in sequences[folder]:
@@ -109,7 +111,7 @@ def summary(matrix):
     if meta.get("incomplete"):
         lines.append("INCOMPLETE: %d planned mutants have no result yet" % meta["incomplete"])
     lines.append("")
-    lines.append("Random sample: %d tried (compiled), caught %s" % (len(tried),
+    lines.append("Sample: %d tried (compiled), caught %s" % (len(tried),
                                                                    _rate(len(caught), len(tried))))
     others = Counter(r["status"] for r in rnd if r["status"] not in COMPILED)
     if others:
@@ -215,7 +217,7 @@ def catch_sets(matrix, level, defs, which="all"):
     for r in matrix["mutants"]:
         if r["status"] != "caught":
             continue
-        if which == "random" and r.get("named") or which == "named" and not r.get("named"):
+        if which == "sample" and r.get("named") or which == "named" and not r.get("named"):
             continue
         units = set()
         for t in r.get("failed", []) + r.get("unfinished", []):

@@ -4,7 +4,7 @@
   fi.py run      --out DIR [--count 250] [--seed 14] [--named FILE] [--workers 3]
   fi.py report   DIR                                matrix and reports again from DIR's results
   fi.py summary  DIR/matrix.json
-  fi.py catchers DIR/matrix.json [--level file|test] [--weighted] [--which all|random|named]
+  fi.py catchers DIR/matrix.json [--level file|test] [--weighted] [--which all|sample|named]
   fi.py sample   [--count 250] [--seed 14]          the random mutants that would be tried first
   fi.py diff     [--mutants FILE] ID                one mutant as a diff against the tree
                  (FILE: a .jsonl list, a matrix.json or a plan.json; default: the named faults)
@@ -47,23 +47,36 @@ def cmd_run(args):
     named = []
     if args.named and args.named != "none":
         named = mutants.load(args.named)
-    if args.mutants:
-        named += mutants.load(args.mutants)
+    given = load_given(args.mutants) if args.mutants else []
     sizes, quotas, sequences = random_plan(root, args.count, args.seed)
     meta = {"root": root, "revision": mutants.git_revision(root), "seed": args.seed,
             "count": args.count, "folder_code_lines": sizes, "quotas": quotas,
             "workers": args.workers, "jobs": args.jobs, "cxx_flags": args.cxx_flags,
             "test_timeout": args.test_timeout, "started": time.strftime("%Y-%m-%d %H:%M:%S")}
     with open(os.path.join(out, "plan.json"), "w", encoding="utf-8") as f:
-        json.dump({"meta": meta, "named": named, "sequences": sequences}, f, ensure_ascii=False)
-    runner.log(out, "plan: %d named, random quotas %s" % (len(named), quotas))
-    baseline, done = runner.run(args, named, sequences, quotas, out)
+        json.dump({"meta": meta, "named": named, "given": given, "sequences": sequences}, f,
+                  ensure_ascii=False)
+    runner.log(out, "plan: %d named, %d given, random quotas %s" % (len(named), len(given), quotas))
+    baseline, done = runner.run(args, named + given, sequences, quotas, out)
     meta["finished"] = time.strftime("%Y-%m-%d %H:%M:%S")
-    write_reports(out, root, meta, baseline, named, sequences, quotas, done)
+    write_reports(out, root, meta, baseline, named, sequences, quotas, done, given)
 
 
-def write_reports(out, root, meta, baseline, named, sequences, quotas, done):
-    matrix = analysis.build_matrix(meta, baseline, named, sequences, quotas, done)
+def load_given(path):
+    """Mutants to run as they are: a .jsonl list, or the sample of an earlier
+    matrix.json (its faults that compiled then, the named ones left to --named),
+    so that a later run measures the very same faults."""
+    if not path.endswith(".json"):
+        return mutants.load(path)
+    with open(path, encoding="utf-8") as f:
+        matrix = json.load(f)
+    keep = ("id", "file", "line", "kind", "original", "occurrence", "replacement", "also", "note")
+    return [{k: r[k] for k in keep if k in r} for r in matrix["mutants"]
+            if not r.get("named") and r["status"] in runner.COMPILED]
+
+
+def write_reports(out, root, meta, baseline, named, sequences, quotas, done, given=()):
+    matrix = analysis.build_matrix(meta, baseline, named, sequences, quotas, done, given)
     analysis.write_matrix(out, matrix)
     text = analysis.summary(matrix)
     with open(os.path.join(out, "summary.txt"), "w", encoding="utf-8") as f:
@@ -85,7 +98,7 @@ def cmd_report(args):
         baseline = json.load(f)
     meta = plan["meta"]
     write_reports(out, meta["root"], meta, baseline, plan["named"], plan["sequences"],
-                  meta["quotas"], runner.load_results(out))
+                  meta["quotas"], runner.load_results(out), plan.get("given", []))
 
 
 def cmd_summary(args):
@@ -135,7 +148,8 @@ def main():
     r.add_argument("--count", type=int, default=250, help="random mutants that compile (0: none)")
     r.add_argument("--seed", type=int, default=14)
     r.add_argument("--named", default=DEFAULT_NAMED, help="hand-written faults ('none': skip)")
-    r.add_argument("--mutants", help="a further list of mutants to run as they are")
+    r.add_argument("--mutants", help="faults to run as they are: a .jsonl list, or an earlier "
+                   "matrix.json whose sample is to be measured again (use with --count 0)")
     r.add_argument("--workers", type=int, default=3, help="scratch trees run at once")
     r.add_argument("--jobs", type=int, default=3, help="build and ctest parallelism per worker")
     r.add_argument("--scratch", help="folder of the scratch trees (default: OUT/scratch)")
@@ -159,7 +173,7 @@ def main():
     c.add_argument("--root", help="repository whose tests/ to read (default: the matrix's)")
     c.add_argument("--level", choices=("file", "test"), default="file")
     c.add_argument("--weighted", action="store_true", help="cover by catches per line of test code")
-    c.add_argument("--which", choices=("all", "random", "named"), default="all")
+    c.add_argument("--which", choices=("all", "sample", "named"), default="all")
     c.set_defaults(func=cmd_catchers)
 
     m = sub.add_parser("sample", help="print the first random mutants of each folder")
