@@ -4,6 +4,7 @@
 
 #include "app/composition_conversion.h"
 #include "app/framework/Controls.h"
+#include "app/framework/RunInputs.h"
 #include "app/framework/ValStr.h"
 #include "app/picture_resources.h"
 #include "app/procedures_window.h"
@@ -147,6 +148,7 @@ void Start2Window::dataEntry5_TextChange() { ConvertEntry(4); }
 
 void Start2Window::StartUnitMode(const char* radio, const QString& unitLabel, const QString& waterEntry) {
   if (!Radio(radio).Value()) return;
+  NoteInputEdit();
   ZeroCompositionArrays();
   Label("StaticText1").SetText(unitLabel);
   EmptyResultLabels();
@@ -156,6 +158,7 @@ void Start2Window::StartUnitMode(const char* radio, const QString& unitLabel, co
 }
 
 void Start2Window::Clear_Action() {
+  NoteInputEdit();
   for (const char* entry : kEntries) Field(entry).SetText("");
   EmptyResultLabels();
   Label("Sum").SetText("");
@@ -164,6 +167,7 @@ void Start2Window::Clear_Action() {
 }
 
 void Start2Window::ConvertEntry(int k) {
+  NoteInputEdit();
   Label("Sum").SetText("");
   const composition::Arrays arrays = composition::SharedArrays();
   // Three separate tests, each on the radio as it is at that moment.
@@ -200,7 +204,10 @@ void Start2Window::EmptyResultLabels() {
   }
 }
 
+// The composition accepted is the one judged: an edit while the acceptance
+// yields (or closing the window) leaves the fluid as it was.
 void Start2Window::continue2_Action() {
+  const fw::RunInputs inputs(*this);
   const composition::Arrays arrays = composition::SharedArrays();
   double total = 0;
   if (Radio("Mass").Value()) {
@@ -214,10 +221,13 @@ void Start2Window::continue2_Action() {
     Label("Sum").SetText(kSumMessage);
     return;
   }
+  Globals::Composition accepted{};
   for (int i = 0; i < 5; ++i) {
-    Globals::fraction[i] = Globals::ASnumber[i] / 100;
+    accepted[i] = Globals::ASnumber[i] / 100;
     RuntimeBackgroundTask();
   }
+  if (!inputs.StillShown()) return;
+  Globals::fraction = accepted;
   Label("Sum").SetText("");
   Start3Window::Instance().Show();
 }

@@ -100,7 +100,10 @@
 // loops already do); the same handler is not started again meanwhile. After
 // a yield, IsOpen() tells whether the user closed the window (or quit), so a
 // long loop can stop early: a closed window is hidden at once and destroyed
-// only after its handlers have returned.
+// only after its handlers have returned. A handler that takes an edit of the
+// window's inputs calls NoteInputEdit(); a calculation that yields and then
+// writes results asks a RunInputs (RunInputs.h) whether its inputs are
+// still shown before it writes.
 #pragma once
 
 #include <cstdint>
@@ -142,6 +145,11 @@ class Window : public QObject {
   // False once the window was closed (or the program is quitting); the object
   // itself lives on until its running handlers return.
   bool IsOpen() const;
+
+  // Edits of the window's inputs (typed text, a radio that changes how they
+  // are read), counted by the handlers that take them.
+  void NoteInputEdit() { ++inputEdits_; }
+  long InputEditCount() const { return inputEdits_; }
 
   QString Title() const;
   // Size of the window's content (without a menu bar).
@@ -219,6 +227,7 @@ class Window : public QObject {
   bool activateRunning_ = false;
   bool resizeRunning_ = false;
   int handlerDepth_ = 0;
+  long inputEdits_ = 0;
 };
 
 // --- one instance per class --------------------------------------------

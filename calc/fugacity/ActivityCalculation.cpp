@@ -1,6 +1,7 @@
 // The activity step of the "Activities" window: the fugacity of every
 // component in the fluid over its fugacity in the chosen standard state.
 #include "app/framework/Controls.h"
+#include "app/framework/RunInputs.h"
 #include "app/framework/ValStr.h"
 #include "calc/fugacity/ActivityWindow.h"
 #include "calc/pvt/ComponentNames.h"
@@ -29,10 +30,9 @@ enum class StandardState { PureRealAtP, PureRealAtPref, PureIdealAtPref, None };
 }  // namespace
 
 void ActivityWindow::calculate_Action() {
-  const int editsAtStart = edits_;
   // The run ends early when the window is closed or an input is edited while
   // it yields: its table would describe inputs no longer shown.
-  const auto interrupted = [&] { return !IsOpen() || edits_ != editsAtStart; };
+  const fw::RunInputs inputs(*this);
 
   Globals::Composition pure{};
   fw::Listbox& list = List("ListBox1");
@@ -75,7 +75,7 @@ void ActivityWindow::calculate_Action() {
   // Taken at once: a calculation run during a yield may write the array anew.
   const Globals::Composition mixture = Globals::Fugacity;
   RuntimeBackgroundTask();
-  if (interrupted()) return;
+  if (!inputs.StillShown()) return;
 
   // Components whose pure molar volume no start finds have no reference
   // fugacity and so no activity.
@@ -91,7 +91,7 @@ void ActivityWindow::calculate_Action() {
         if (!(V > 0)) V = Globals::Volume(pure, T, Pst, Vm);
         if (!(V > 0) && standard == StandardState::PureRealAtP)
           V = Globals::Volume(pure, T, Pst, Vm + kVapourLikeStart);
-        if (interrupted()) return;
+        if (!inputs.StillShown()) return;
         noPureVolume[i] = !(V > 0);
         Globals::Fugacities(pure, T, Pst, V);
         const double reference = Globals::Fugacity[i];
@@ -99,14 +99,14 @@ void ActivityWindow::calculate_Action() {
         pure[i] = 0.0;
       }
       RuntimeBackgroundTask();
-      if (interrupted()) return;
+      if (!inputs.StillShown()) return;
     }
   } else {
     for (int i = 0; i < 5; ++i) {
       Globals::Fugacity[i] = x[i] * Pref;
       Globals::Activity[i] = Globals::Fugacity[i] != 0 ? mixture[i] / Globals::Fugacity[i] : 0;
       RuntimeBackgroundTask();
-      if (interrupted()) return;
+      if (!inputs.StillShown()) return;
     }
   }
 
@@ -123,6 +123,11 @@ void ActivityWindow::calculate_Action() {
       }
     }
     RuntimeBackgroundTask();
-    if (interrupted()) return;
+    // Nor does a table cut short stay: what the run wrote goes.
+    if (!inputs.StillShown()) {
+      list.DeleteAllRows();
+      Label("warning1").SetText("");
+      return;
+    }
   }
 }

@@ -1,6 +1,7 @@
 #include "calc/fugacity/ActivityWindow.h"
 
 #include "app/framework/Controls.h"
+#include "app/framework/RunInputs.h"
 #include "app/framework/ValStr.h"
 #include "calc/fugacity/ComponentList.h"
 #include "calc/pvt/FirstVolumeApproach.h"
@@ -159,7 +160,7 @@ void ActivityWindow::DropStandardStateOn() {
 }
 
 void ActivityWindow::dataEntryP_TextChange() {
-  ++edits_;
+  NoteInputEdit();
   Globals::PMPa_global = Val(Field("dataEntryP").Text());
   Radio("Choice0").SetValue(false);
   Radio("Choice1").SetValue(false);
@@ -169,7 +170,7 @@ void ActivityWindow::dataEntryP_TextChange() {
 // The analysis window reads the temperature in kelvin as the unit radios
 // stood when the text was last edited.
 void ActivityWindow::dataEntryT_TextChange() {
-  ++edits_;
+  NoteInputEdit();
   Globals::TK_global = pvt::KelvinUnlessCelsius(*this, Field("dataEntryT").Text());
   Radio("Choice0").SetValue(false);
   Radio("Choice1").SetValue(false);
@@ -178,56 +179,61 @@ void ActivityWindow::dataEntryT_TextChange() {
 
 void ActivityWindow::Choice0_Action() {
   if (!Radio("Choice0").Value()) return;
-  ++edits_;
+  NoteInputEdit();
   DropFirstApproachOn();
 }
 
 void ActivityWindow::Choice1_Action() {
   if (!Radio("Choice1").Value()) return;
-  ++edits_;
+  NoteInputEdit();
   DropFirstApproachOn();
 }
 
 // A new start volume keeps the shared molar volume but no longer the shown
 // one, which the activity step reads.
 void ActivityWindow::dataEntryV_TextChange() {
-  ++edits_;
+  NoteInputEdit();
   Label("ResultV").SetText("");
   DropStandardStateOn();
 }
 
 void ActivityWindow::StandardChoice0_Action() {
-  ++edits_;
+  NoteInputEdit();
   List("ListBox1").DeleteAllRows();
   if (Radio("StandardChoice0").Value())
     Field("dataEntryPref").SetText(Str(Globals::PMPa_global));
 }
 
 void ActivityWindow::StandardChoice1_Action() {
-  ++edits_;
+  NoteInputEdit();
   List("ListBox1").DeleteAllRows();
   if (Radio("StandardChoice1").Value()) Field("dataEntryPref").SetText("");
 }
 
 void ActivityWindow::StandardChoice2_Action() {
-  ++edits_;
+  NoteInputEdit();
   List("ListBox1").DeleteAllRows();
   if (Radio("StandardChoice2").Value()) Field("dataEntryPref").SetText("");
 }
 
 void ActivityWindow::dataEntryPref_TextChange() {
-  ++edits_;
+  NoteInputEdit();
   List("ListBox1").DeleteAllRows();
 }
 
-// The unit applies from the next edit of the temperature or the next step.
-void ActivityWindow::Kelvin_Action() { pvt::NameUnitOf(*this, "Kelvin", "StaticText3"); }
+// The unit applies from the next edit of the temperature or the next step;
+// a running step stops, as the typed temperature now means another one.
+void ActivityWindow::Kelvin_Action() {
+  if (pvt::NameUnitOf(*this, "Kelvin", "StaticText3")) NoteInputEdit();
+}
 
-void ActivityWindow::Celsius_Action() { pvt::NameUnitOf(*this, "Celsius", "StaticText3"); }
+void ActivityWindow::Celsius_Action() {
+  if (pvt::NameUnitOf(*this, "Celsius", "StaticText3")) NoteInputEdit();
+}
 
 // Everything but the temperature unit and the messages.
 void ActivityWindow::Clear_Action() {
-  ++edits_;
+  NoteInputEdit();
   Field("dataEntryP").SetText("");
   Globals::PMPa_global = 0;
   Field("dataEntryT").SetText("");
@@ -240,7 +246,10 @@ void ActivityWindow::Clear_Action() {
 void ActivityWindow::Analysis1_Action() { MathAnal::Instance().Show(); }
 
 // An empty or non-numeric temperature field is no temperature, also in ˚C.
+// A molar volume found for inputs edited (or read in another unit) while the
+// solve yields is neither shown nor stored: an edit has dropped it.
 void ActivityWindow::calculateVm_Action() {
+  const fw::RunInputs inputs(*this);
   const std::optional<double> typedT = pvt::TypedKelvin(*this, Field("dataEntryT").Text());
   const double P = Val(Field("dataEntryP").Text());
   Globals::PMPa_global = P;
@@ -258,6 +267,7 @@ void ActivityWindow::calculateVm_Action() {
   const double V0 = pvt::ChosenFirstVolume(*this, x, T, P);
 
   const double Vm = Globals::Volume(x, T, P, V0);
+  if (!inputs.StillShown()) return;
   Globals::Vm_global = Vm;
   if (!(Vm > 0)) {
     Label("ResultV").SetText("");

@@ -39,7 +39,4 @@ class ActivityWindow : public fw::WindowClass<ActivityWindow> {
  private:
   void DropFirstApproachOn();
   void DropStandardStateOn();
-  // Counts the edits of the inputs, so that a running calculation can tell
-  // that the inputs it started from are gone.
-  int edits_ = 0;
 };

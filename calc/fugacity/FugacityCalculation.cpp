@@ -1,6 +1,7 @@
 // The two calculation steps of the "Fugacities" window: fixing the state
 // point, and the fugacity table at the state point stored.
 #include "app/framework/Controls.h"
+#include "app/framework/RunInputs.h"
 #include "app/framework/ValStr.h"
 #include "calc/pvt/ComponentNames.h"
 #include "calc/fugacity/FugacityWindow.h"
@@ -34,6 +35,7 @@ const QString kPressureNotShown = "warning: pressure " + fw::kTooLargeToShow;
 // The temperature is judged as the number typed, before its conversion to
 // kelvin: in ˚C only temperatures above the freezing point pass.
 void FugacityWindow::Calculation1_Action() {
+  const fw::RunInputs inputs(*this);
   const bool accepted =
       Val(Field("dataEntryT").Text()) > 0 && Val(Field("dataEntryPV").Text()) > 0;
   const bool pressureMode = Radio("RadioButtonTP").Value();
@@ -56,7 +58,10 @@ void FugacityWindow::Calculation1_Action() {
     const double V0 = pvt::AutomaticFirstVolume(x, T, P);
     const double V = Globals::Volume(x, T, P, V0);
     // Stored also when the solve failed: "calculate" then refuses the state.
+    // Stored also when an input is edited while the solve yields: with the
+    // pressure stored before it, the state point stays one of the fluid.
     Globals::Vm_global = V;
+    if (!inputs.StillShown()) return;
     if (!(V > 0)) {
       Label("ResultPV").SetText("");
       Label("Density2").SetText(pvt::kNoDensityHint);
@@ -72,8 +77,10 @@ void FugacityWindow::Calculation1_Action() {
     // A negative pressure is the equation's own result and is shown.
     const double P = Globals::Pressure(x, T, V);
     Globals::PMPa_global = P;
+    const bool admissible = pvt::HasPressure(x, V);
+    if (!inputs.StillShown()) return;
     Label("Density2").SetText("");
-    if (!pvt::HasPressure(x, V)) {
+    if (!admissible) {
       Label("ResultPV").SetText("");
       Label("warning").SetText(kNoPressure);
       return;
@@ -91,6 +98,7 @@ void FugacityWindow::Calculation1_Action() {
 // window's own temperature field holds a number: an empty one must not pass
 // for the temperature another window typed last.
 void FugacityWindow::calculateFinal_Action() {
+  const fw::RunInputs inputs(*this);
   fw::Listbox& list = List("ListBox1");
   list.DeleteAllRows();
   if (!fw::ParseNumber(Field("dataEntryT").Text()) ||
@@ -105,7 +113,10 @@ void FugacityWindow::calculateFinal_Action() {
   const double T = Globals::TK_global;
   const double P = Globals::PMPa_global;
   const double V = Globals::Vm_global;
-  if (!pvt::HasPressure(x, V) || !(Globals::Compressibility(x, T, V) > 0)) {
+  const bool hasFugacities =
+      pvt::HasPressure(x, V) && Globals::Compressibility(x, T, V) > 0;
+  if (!inputs.StillShown()) return;
+  if (!hasFugacities) {
     Label("warning").SetText(kNoFugacities);
     return;
   }
@@ -119,7 +130,8 @@ void FugacityWindow::calculateFinal_Action() {
       list.SetCell(list.LastIndex(), 2, fw::ResultText(coefficients[i]));
     }
     RuntimeBackgroundTask();
-    if (!IsOpen()) return;
+    // Nor does a table cut short stay.
+    if (!inputs.StillShown()) return list.DeleteAllRows();
   }
   Label("warning").SetText("");
 }

@@ -84,8 +84,11 @@ void FugacityWindow::Event_Activate() {
   fugacity::SetComponentListHeadings(*this, "fugacity (in MPa)");
 }
 
-// Mode T-P: temperature and pressure given, the molar volume is solved.
+// Mode T-P: temperature and pressure given, the molar volume is solved. A
+// new mode, like every edit of an input, leaves a calculation still running
+// for the inputs before nothing to show.
 void FugacityWindow::EnterPressureMode() {
+  NoteInputEdit();
   Field("dataEntryPV").SetText("");
   Field("dataEntryT").SetText("");
   Label("Parameter").SetText("Pressure");
@@ -102,6 +105,7 @@ void FugacityWindow::EnterPressureMode() {
 
 // Mode T-V: temperature and molar volume given, the pressure is computed.
 void FugacityWindow::EnterVolumeMode() {
+  NoteInputEdit();
   Field("dataEntryPV").SetText("");
   Field("dataEntryT").SetText("");
   Label("Parameter").SetText("Molar Volume");
@@ -134,6 +138,7 @@ void FugacityWindow::Clear_Action() {
 // stay those of the last calculation, so "calculate" lists the fugacities at
 // the new temperature with them.
 void FugacityWindow::dataEntryT_TextChange() {
+  NoteInputEdit();
   Label("ResultPV").SetText("");
   Label("warning").SetText("");
   List("ListBox1").DeleteAllRows();
@@ -141,6 +146,7 @@ void FugacityWindow::dataEntryT_TextChange() {
 }
 
 void FugacityWindow::dataEntryPV_TextChange() {
+  NoteInputEdit();
   Label("ResultPV").SetText("");
   Label("warning").SetText("");
   List("ListBox1").DeleteAllRows();
@@ -154,9 +160,13 @@ void FugacityWindow::dataEntryPV_TextChange() {
 
 // A new unit drops the state point: the typed temperature means another one.
 void FugacityWindow::Kelvin_Action() {
-  if (pvt::NameUnitOf(*this, "Kelvin", "StaticText1")) Globals::TK_global = 0;
+  if (!pvt::NameUnitOf(*this, "Kelvin", "StaticText1")) return;
+  NoteInputEdit();
+  Globals::TK_global = 0;
 }
 
 void FugacityWindow::Celsius_Action() {
-  if (pvt::NameUnitOf(*this, "Celsius", "StaticText1")) Globals::TK_global = 0;
+  if (!pvt::NameUnitOf(*this, "Celsius", "StaticText1")) return;
+  NoteInputEdit();
+  Globals::TK_global = 0;
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/framework/Controls.h"
+#include "app/framework/RunInputs.h"
 #include "app/framework/ValStr.h"
 #include "calc/pvt/FirstVolumeApproach.h"
 #include "calc/pvt/MathAnal.h"
@@ -133,7 +134,10 @@ void QtzSolubilityWindow::EmptyResults() {
   Label("Result2").SetText("");
 }
 
+// Every edit of an input empties the results: a calculation still running
+// for the inputs before shows nothing either.
 void QtzSolubilityWindow::dataEntryP_TextChange() {
+  NoteInputEdit();
   Globals::PMPa_global = Val(Field("dataEntryP").Text());
   EmptyResults();
   pvt::ResetFirstApproach(*this);
@@ -142,23 +146,32 @@ void QtzSolubilityWindow::dataEntryP_TextChange() {
 // The analysis window reads the temperature in kelvin as the unit radios
 // stood when the text was last edited.
 void QtzSolubilityWindow::dataEntryT_TextChange() {
+  NoteInputEdit();
   pvt::StoreTypedKelvin(*this);
   EmptyResults();
   pvt::ResetFirstApproach(*this);
 }
 
 void QtzSolubilityWindow::dataEntryV_TextChange() {
+  NoteInputEdit();
   EmptyResults();
   Label("warning").SetText("");
 }
 
-// The unit takes effect at the next edit of the temperature or calculation.
-void QtzSolubilityWindow::Kelvin_Action() { pvt::NameUnitOf(*this, "Kelvin", "StaticText4"); }
+// The unit takes effect at the next edit of the temperature or calculation;
+// a calculation still running, which read the temperature in the other unit,
+// shows nothing.
+void QtzSolubilityWindow::Kelvin_Action() {
+  if (pvt::NameUnitOf(*this, "Kelvin", "StaticText4")) NoteInputEdit();
+}
 
-void QtzSolubilityWindow::Celsius_Action() { pvt::NameUnitOf(*this, "Celsius", "StaticText4"); }
+void QtzSolubilityWindow::Celsius_Action() {
+  if (pvt::NameUnitOf(*this, "Celsius", "StaticText4")) NoteInputEdit();
+}
 
 void QtzSolubilityWindow::Choice0_Action() {
   if (!Radio("Choice0").Value()) return;
+  NoteInputEdit();
   Field("dataEntryV").SetText("");
   Label("warning").SetText("");
   EmptyResults();
@@ -166,12 +179,14 @@ void QtzSolubilityWindow::Choice0_Action() {
 
 void QtzSolubilityWindow::Choice1_Action() {
   if (!Radio("Choice1").Value()) return;
+  NoteInputEdit();
   Field("dataEntryV").SetText("");
   Label("warning").SetText("");
   EmptyResults();
 }
 
 void QtzSolubilityWindow::Clear_Action() {
+  NoteInputEdit();
   Field("dataEntryP").SetText("");
   Field("dataEntryT").SetText("");
   pvt::ResetFirstApproach(*this);
@@ -181,6 +196,7 @@ void QtzSolubilityWindow::Clear_Action() {
 void QtzSolubilityWindow::Analysis1_Action() { MathAnal::Instance().Show(); }
 
 void QtzSolubilityWindow::calculate_Action() {
+  const fw::RunInputs inputs(*this);
   // The shared scalars take the inputs as read, also when they are refused;
   // the check judges the temperature once in kelvin, and an empty or
   // non-numeric field is none, also in ˚C.
@@ -200,6 +216,7 @@ void QtzSolubilityWindow::calculate_Action() {
   const double V0 = pvt::ChosenFirstVolume(*this, x, T, P);
 
   const double Vm = Globals::Volume(x, T, P, V0);
+  if (!inputs.StillShown()) return;
   if (!(Vm > 0)) {
     EmptyResults();
     Label("warning").SetText(kNoVolume);

@@ -1,6 +1,7 @@
 #include "calc/pvt/PressureWindow.h"
 
 #include "app/framework/Controls.h"
+#include "app/framework/RunInputs.h"
 #include "app/framework/ValStr.h"
 #include "calc/pvt/AdmissibleVolume.h"
 #include "calc/pvt/DensityHint.h"
@@ -73,6 +74,7 @@ fw::Handlers PressureWindow::Handlers() {
 FW_REGISTER_WINDOW(PressureWindow);
 
 void PressureWindow::calculate_Action() {
+  const fw::RunInputs inputs(*this);
   const std::optional<double> T = pvt::TypedKelvin(*this, Field("dataEntry1").Text());
   // Stored before the check: the Isochore window works with the volume typed
   // last, also a refused one.
@@ -84,11 +86,14 @@ void PressureWindow::calculate_Action() {
   // One fluid and volume for the test and the pressure, both of which yield.
   const Globals::Composition x = Globals::fraction;
   const double V = Globals::Vm_global;
-  if (!pvt::HasPressure(x, V)) {
+  const bool hasPressure = pvt::HasPressure(x, V);
+  if (!inputs.StillShown()) return;
+  if (!hasPressure) {
     Label("warning").SetText(kNoPressure);
     return;
   }
   const double P = Globals::Pressure(x, *T, V);
+  if (!inputs.StillShown()) return;
   // A pressure the equation overflowed to is no result: none stays shown.
   if (!fw::IsShowable(P)) {
     Label("Result").SetText("");
@@ -103,7 +108,10 @@ void PressureWindow::calculate_Action() {
     Label("warning1").SetText("");
 }
 
+// Every edit of an input empties the result and the warnings: a calculation
+// still running for the inputs before shows nothing either.
 void PressureWindow::dataEntry_TextChange() {
+  NoteInputEdit();
   const double V = Val(Field("dataEntry").Text());
   if (V > 0)
     Label("Density").SetText(pvt::DensityHintAt(V));
@@ -115,17 +123,24 @@ void PressureWindow::dataEntry_TextChange() {
 }
 
 void PressureWindow::dataEntry1_TextChange() {
+  NoteInputEdit();
   Label("Result").SetText("");
   Label("warning").SetText("");
   Label("warning1").SetText("");
 }
 
-// The unit takes effect at the next calculation.
-void PressureWindow::Kelvin_Action() { pvt::NameUnitOf(*this, "Kelvin", "StaticText3"); }
+// The unit takes effect at the next calculation; one still running, which
+// read the temperature in the other unit, shows nothing.
+void PressureWindow::Kelvin_Action() {
+  if (pvt::NameUnitOf(*this, "Kelvin", "StaticText3")) NoteInputEdit();
+}
 
-void PressureWindow::Celsius_Action() { pvt::NameUnitOf(*this, "Celsius", "StaticText3"); }
+void PressureWindow::Celsius_Action() {
+  if (pvt::NameUnitOf(*this, "Celsius", "StaticText3")) NoteInputEdit();
+}
 
 void PressureWindow::Clear_Action() {
+  NoteInputEdit();
   Field("dataEntry").SetText("");
   Field("dataEntry1").SetText("");
   Label("Density").SetText("");

@@ -1,6 +1,7 @@
 #include "calc/pvt/TemperatureWindow.h"
 
 #include "app/framework/Controls.h"
+#include "app/framework/RunInputs.h"
 #include "app/framework/ValStr.h"
 #include "calc/pvt/DensityHint.h"
 #include "calc/pvt/MathAnalT.h"
@@ -109,7 +110,10 @@ void TemperatureWindow::ResetFirstApproachAndResult() {
   Label("warning").SetText("");
 }
 
+// Every edit of an input empties the result: a calculation still running
+// for the inputs before shows nothing either.
 void TemperatureWindow::dataEntryV_TextChange() {
+  NoteInputEdit();
   ResetFirstApproachAndResult();
   Globals::Vm_global = Val(Field("dataEntryV").Text());
   const double rho = Globals::Density(Globals::fraction, Globals::Vm_global);
@@ -120,27 +124,33 @@ void TemperatureWindow::dataEntryV_TextChange() {
 }
 
 void TemperatureWindow::dataEntryP_TextChange() {
+  NoteInputEdit();
   ResetFirstApproachAndResult();
   Globals::PMPa_global = Val(Field("dataEntryP").Text());
 }
 
 void TemperatureWindow::dataEntryT_TextChange() {
+  NoteInputEdit();
   EmptyResult();
   Label("warning").SetText("");
 }
 
 void TemperatureWindow::Choice0_Action() {
   if (!Radio("Choice0").Value()) return;
+  NoteInputEdit();
   Field("dataEntryT").SetText("");
   EmptyResult();
 }
 
 void TemperatureWindow::Choice1_Action() {
-  if (Radio("Choice1").Value()) EmptyResult();
+  if (!Radio("Choice1").Value()) return;
+  NoteInputEdit();
+  EmptyResult();
 }
 
 // The unit radios show this window's own result in their unit, never a
-// temperature another window left in Globals::TK_global.
+// temperature another window left in Globals::TK_global. They are no input:
+// a calculation running meanwhile shows its result in the unit then on.
 void TemperatureWindow::Kelvin_Action() {
   if (!pvt::NameUnitOf(*this, "Kelvin", "StaticText8")) return;
   Label("Result").SetText(lastResult_ ? Str(*lastResult_) : QString());
@@ -152,6 +162,7 @@ void TemperatureWindow::Celsius_Action() {
 }
 
 void TemperatureWindow::Clear_Action() {
+  NoteInputEdit();
   lastResult_.reset();
   Radio("Choice0").SetValue(false);
   Radio("Choice1").SetValue(false);
@@ -168,6 +179,7 @@ void TemperatureWindow::Clear_Action() {
 void TemperatureWindow::Analysis_Action() { MathAnalT::Instance().Show(); }
 
 void TemperatureWindow::calculate_Action() {
+  const fw::RunInputs inputs(*this);
   const double V = Val(Field("dataEntryV").Text());
   const double P = Val(Field("dataEntryP").Text());
   if (!(V > 0) || !(P > 0)) {
@@ -190,6 +202,7 @@ void TemperatureWindow::calculate_Action() {
   const Globals::Composition x = Globals::fraction;
   const double T = Globals::Temperature(x, P, V, T0);
   Globals::TK_global = T;
+  if (!inputs.StillShown()) return;
   if (T > 0) {
     lastResult_ = T;
     if (Radio("Celsius").Value()) Label("Result").SetText(Str(T - 273.15));

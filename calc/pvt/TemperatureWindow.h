@@ -33,9 +33,9 @@ class TemperatureWindow : public fw::WindowClass<TemperatureWindow> {
   void EmptyResult();
 
   // The temperature this window's last calculation found, in K, which the
-  // unit radios show in their unit. Only the next calculation (nothing when
-  // it fails) and Clear replace it: edits of the entries empty the shown
-  // result but not this, as the radios show the last temperature computed
-  // whatever the entries hold since.
+  // unit radios show in their unit. Only the next calculation that ends
+  // (nothing when it fails) and Clear replace it: edits of the entries empty
+  // the shown result but not this, as the radios show the last temperature
+  // computed whatever the entries hold since.
   std::optional<double> lastResult_;
 };

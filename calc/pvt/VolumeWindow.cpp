@@ -1,6 +1,7 @@
 #include "calc/pvt/VolumeWindow.h"
 
 #include "app/framework/Controls.h"
+#include "app/framework/RunInputs.h"
 #include "app/framework/ValStr.h"
 #include "calc/pvt/ComponentNames.h"
 #include "calc/pvt/FirstVolumeApproach.h"
@@ -110,7 +111,10 @@ void VolumeWindow::EmptyResults() {
   Label("ExcessVol").SetText("");
 }
 
+// Every edit of an input empties the results: a calculation still running
+// for the inputs before shows nothing either.
 void VolumeWindow::dataEntryP_TextChange() {
+  NoteInputEdit();
   Globals::PMPa_global = Val(Field("dataEntryP").Text());
   EmptyResults();
   pvt::ResetFirstApproach(*this);
@@ -119,33 +123,45 @@ void VolumeWindow::dataEntryP_TextChange() {
 // The analysis window reads the temperature in kelvin as the unit radios
 // stood when the text was last edited.
 void VolumeWindow::dataEntryT_TextChange() {
+  NoteInputEdit();
   pvt::StoreTypedKelvin(*this);
   EmptyResults();
   pvt::ResetFirstApproach(*this);
 }
 
 void VolumeWindow::dataEntryV_TextChange() {
+  NoteInputEdit();
   EmptyResults();
   Label("warning").SetText("");
 }
 
-void VolumeWindow::Kelvin_Action() { pvt::NameUnitOf(*this, "Kelvin", "StaticText3"); }
+// A result shown stays; a calculation still running, which read the
+// temperature in the other unit, shows nothing.
+void VolumeWindow::Kelvin_Action() {
+  if (pvt::NameUnitOf(*this, "Kelvin", "StaticText3")) NoteInputEdit();
+}
 
-void VolumeWindow::Celsius_Action() { pvt::NameUnitOf(*this, "Celsius", "StaticText3"); }
+void VolumeWindow::Celsius_Action() {
+  if (pvt::NameUnitOf(*this, "Celsius", "StaticText3")) NoteInputEdit();
+}
 
 void VolumeWindow::Choice0_Action() {
   if (!Radio("Choice0").Value()) return;
+  NoteInputEdit();
   Field("dataEntryV").SetText("");
   EmptyResults();
 }
 
 void VolumeWindow::Choice1_Action() {
-  if (Radio("Choice1").Value()) EmptyResults();
+  if (!Radio("Choice1").Value()) return;
+  NoteInputEdit();
+  EmptyResults();
 }
 
 // The shared scalars are zeroed last: emptying the temperature field in ˚C
 // writes 273.15 on the way.
 void VolumeWindow::Clear_Action() {
+  NoteInputEdit();
   Field("dataEntryP").SetText("");
   Field("dataEntryT").SetText("");
   Field("dataEntryV").SetText("");
@@ -162,6 +178,7 @@ void VolumeWindow::Clear_Action() {
 void VolumeWindow::Analysis1_Action() { MathAnal::Instance().Show(); }
 
 void VolumeWindow::calculate_Action() {
+  const fw::RunInputs inputs(*this);
   // Read afresh from the fields, in kelvin after the conversion.
   const std::optional<double> typedT = pvt::TypedKelvin(*this, Field("dataEntryT").Text());
   const double P = Val(Field("dataEntryP").Text());
@@ -179,6 +196,7 @@ void VolumeWindow::calculate_Action() {
   const double V0 = pvt::ChosenFirstVolume(*this, x, T, P);
 
   const double Vm = Globals::Volume(x, T, P, V0);
+  if (!inputs.StillShown()) return;
   if (!(Vm > 0)) {
     Label("warning").SetText(kChangeFirstApproach + "\r" + kNoExcess);
     EmptyResults();
@@ -198,6 +216,7 @@ void VolumeWindow::calculate_Action() {
       pure[i] = 1.0;
       pureVolume[i] = Globals::Volume(pure, T, P, V0);
       pure[i] = 0;
+      if (!inputs.StillShown()) return;
       if (!(pureVolume[i] > 0)) {
         Label("warning").SetText(kNoExcess + kPureFailed + pvt::kComponentNames[i]);
         Label("ExcessVol").SetText("");
@@ -205,7 +224,7 @@ void VolumeWindow::calculate_Action() {
       }
     }
     RuntimeBackgroundTask();
-    if (!IsOpen()) return;
+    if (!inputs.StillShown()) return;
   }
 
   Globals::Vexcess = Vm;
@@ -213,6 +232,7 @@ void VolumeWindow::calculate_Action() {
     if (x[i] > 0) Globals::Vexcess = Globals::Vexcess - x[i] * pureVolume[i];
     RuntimeBackgroundTask();
   }
+  if (!inputs.StillShown()) return;
   Label("ExcessVol").SetText(Str(Globals::Vexcess));
   if (!fw::IsShowable(Globals::Vexcess)) Label("warning").SetText(kNotShown);
 }

@@ -213,45 +213,4 @@ TEST_F(ActivityWindowTest, FailuresAreSaidNotListed) {
   EXPECT_TRUE(FitsItsLabel(w.Label("warning1")));
 }
 
-// An edit while the run yields: the run stops, the table stays empty. The
-// ideal standard state calls no library, but its loop over the components
-// yields once per pass like the other loops, and an edit there ends the run
-// before the later components.
-TEST_F(ActivityWindowTest, EditDuringTheRunAbandonsIt) {
-  Globals::fraction = kFiveComponents;
-  MolarVolume("100", "673.15");
-  Activities("StandardChoice2", "0.1");
-  ASSERT_EQ(Table().ListCount(), 5);
-  int runYields = 0;
-  OnYield([&](int n) { runYields = n; });
-  Press("calculate");
-  int mixtureYields = 0;
-  OnYield([&](int n) { mixtureYields = n; });
-  Globals::Fugacities(kFiveComponents, 673.15, 100, Globals::Vm_global);
-  // Taking the mixture's fugacities at once, then the standard state and
-  // the table once per component.
-  EXPECT_EQ(runYields, mixtureYields + 1 + 2 * 5);
-
-  const Globals::Composition savedActivity = Globals::Activity;
-  for (const auto& [standard, Pref, at] : {std::tuple{"StandardChoice0", "", 50},
-                                            {"StandardChoice2", "0.1", mixtureYields + 1 + 3}}) {
-    SCOPED_TRACE(standard);
-    Choose(standard);
-    if (*Pref) Put("dataEntryPref", Pref);
-    Globals::Activity.fill(-1);
-    OnYield([&](int n) {
-      if (n == at) Type(w.Field("dataEntryPref"), "7");
-    });
-    Press("calculate");
-    SetRuntimeYieldHook({});
-    EXPECT_EQ(w.Field("dataEntryPref").Text(), "7");
-    EXPECT_EQ(Table().ListCount(), 0);
-  }
-  const Globals::Composition activity = Globals::Activity;
-  Globals::Activity = savedActivity;
-  EXPECT_EQ(std::tuple(activity[2] > 0, activity[3], activity[4]), std::tuple(true, -1.0, -1.0));
-  Press("calculate");
-  EXPECT_EQ(Table().ListCount(), 5);
-}
-
 }  // namespace

@@ -2,18 +2,24 @@
 // the shared state point it started with: a fluid accepted in the "Fluid"
 // window, or values another calculation writes, while it yields (also in the
 // middle of one evaluation of the equation of state) reach none of its
-// results.
+// results. An edit of the window's own inputs meanwhile, or closing it,
+// leaves the run nothing to show.
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <vector>
 
 #include "app/fluid_window.h"
+#include "app/procedures_window.h"
 #include "calc/equilibria/BubbleDewPoint.h"
 #include "calc/fugacity/ActivityWindow.h"
+#include "calc/fugacity/FugacityWindow.h"
 #include "calc/fugacity/QtzSolubilityWindow.h"
 #include "calc/pvt/Isochore.h"
 #include "calc/pvt/MathAnal.h"
 #include "calc/pvt/MathAnalT.h"
+#include "calc/pvt/PressureWindow.h"
+#include "calc/pvt/TemperatureWindow.h"
 #include "calc/pvt/VolumeWindow.h"
 #include "calc/pvt/window_driving.h"
 
@@ -41,10 +47,15 @@ void AcceptPureCO2() {
   Click(fluid.Button("continue2"));
 }
 
-// Everything the window shows: its labels and list cells.
-QStringList ShownIn(const fw::Window& w) {
+// What the window shows in its labels and list cells (in those named, if
+// any are).
+QStringList ShownIn(const fw::Window& w, const std::vector<const char*>& named = {}) {
   QStringList texts;
   for (const auto& control : w.Controls()) {
+    if (!named.empty() && std::none_of(named.begin(), named.end(), [&](const char* name) {
+          return control->Name() == QLatin1String(name);
+        }))
+      continue;
     if (const auto* label = dynamic_cast<const fw::StaticText*>(control.get()))
       texts << label->Text();
     if (const auto* list = dynamic_cast<const fw::Listbox*>(control.get()))
@@ -76,8 +87,10 @@ class RunsKeepTheirInputs : public WindowTest {
 struct YieldingRun {
   const char* name;
   fw::Window& (*open)();
-  std::vector<const char*> steps;  // "field=text" typed, else a radio or button clicked
-  const char* button;
+  std::vector<const char*> steps;         // taken before the run
+  const char* button;                     // starts it
+  const char* edit = nullptr;             // a step taken while it yields
+  std::vector<const char*> results = {};  // the labels and lists it writes
 };
 
 template <class W>
@@ -85,54 +98,110 @@ fw::Window& Open() {
   return W::Instance();
 }
 
-TEST_F(RunsKeepTheirInputs, NewFluidOrStateWhileARunYieldsChangesNoneOfItsResults) {
+// A step: "field=text" typed, else a radio or button clicked.
+void Take(fw::Window& w, const QString& step) {
+  const std::string name = step.section('=', 0, 0).toStdString();
+  if (step.contains('=')) Type(w.Field(name), step.section('=', 1));
+  else if (auto* radio = dynamic_cast<fw::RadioButton*>(&w.ControlByName(name))) Click(*radio);
+  else Click(w.Button(name));
+}
+
+// Opens the run's window afresh on the H2O-CO2 fluid, with a state point in
+// the shared scalars, takes its steps and presses its button; onYield(w, n)
+// acts at its n-th yield.
+fw::Window& Drive(const YieldingRun& run, const std::function<void(fw::Window&, int)>& onYield) {
+  fw::ReleaseAllWindows();
+  Globals::fraction = kWaterCO2;
+  Globals::TK_global = 673.15;
+  Globals::PMPa_global = 100;
+  Globals::Vm_global = 30;
+  fw::Window& w = run.open();
+  Activate(w);
+  for (const char* step : run.steps) Take(w, step);
+  OnYield([&](int n) { onYield(w, n); });
+  Click(w.Button(run.button));
+  SetRuntimeYieldHook({});
+  return w;
+}
+
+// The isochore table and the equilibrium windows have no edit: typing in
+// their fields clears nothing, and their runs go on.
+TEST_F(RunsKeepTheirInputs, OthersChangeNoResultOfARunAndAnEditOrCloseOfItsWindowLeavesNone) {
   const std::vector<const char*> range = {"minimum=300", "maximum=500", "interval=50"};
   const std::vector<const char*> state = {"dataEntryP=100", "dataEntryT=673.15", "Choice0"};
+  const std::vector<const char*> pointTP = {"RadioButtonTP", "dataEntryT=673.15",
+                                            "dataEntryPV=100", "Calculation1"};
   const YieldingRun runs[] = {
       {"Isochore table", Open<Isochore>, range, "calculate"},
       {"Isochore export", Open<Isochore>, range, "Export"},
       {"MathAnal", Open<MathAnal>, {}, "calculate"},
       {"MathAnalT", Open<MathAnalT>, {}, "calculate"},
-      {"Molar Volumes", Open<VolumeWindow>, state, "calculate"},
-      {"Activities", Open<ActivityWindow>, {state[0], state[1], state[2], "calculateVm",
-                                            "StandardChoice0"}, "calculate"},
-      {"Quartz Solubility", Open<QtzSolubilityWindow>, state, "calculate"},
       {"Bubble-Dew point", Open<BubbleDewPoint>, {"dataEntryTh=573.15", "Liquid", "FirstApproach"},
        "calculate"},
+      {"Pressures", Open<PressureWindow>, {"dataEntry=30", "dataEntry1=673.15"}, "calculate",
+       "dataEntry1=700", {"Result", "warning", "warning1"}},
+      {"Molar Volumes", Open<VolumeWindow>, state, "calculate", "dataEntryT=700",
+       {"Result", "DensityResult", "ExcessVol", "warning"}},
+      {"Temperatures", Open<TemperatureWindow>, {"dataEntryV=30", "dataEntryP=100", "Choice0"},
+       "calculate", "dataEntryT=500", {"Result", "warning"}},
+      {"Quartz Solubility", Open<QtzSolubilityWindow>, state, "calculate", "dataEntryP=150",
+       {"Result", "Result1", "Result2", "warning"}},
+      {"Fugacities, state point", Open<FugacityWindow>, {pointTP.begin(), pointTP.end() - 1},
+       "Calculation1", "dataEntryPV=150", {"ResultPV", "warning"}},
+      // A new unit clears no table: the rows the run wrote go.
+      {"Fugacities, table", Open<FugacityWindow>, pointTP, "calculateFinal", "Celsius",
+       {"ListBox1", "warning"}},
+      {"Activities, molar volume", Open<ActivityWindow>, state, "calculateVm", "dataEntryP=150",
+       {"ResultV", "warning"}},
+      {"Activities, table", Open<ActivityWindow>,
+       {state[0], state[1], state[2], "calculateVm", "StandardChoice0"}, "calculate", "Celsius",
+       {"ListBox1", "warning1"}},
+      // Its result: the fluid, and the Procedures window opened.
+      {"Fluid", Open<Start2Window>, {"dataEntry1=90", "dataEntry2=10"}, "continue2",
+       "dataEntry2=20", {"Sum"}},
   };
   for (const YieldingRun& run : runs) {
     SCOPED_TRACE(run.name);
-    const auto runFrom = [&](std::function<void(int)> onYield) {
-      fw::ReleaseAllWindows();
-      Globals::fraction = kWaterCO2;
-      Globals::TK_global = 673.15;
-      Globals::PMPa_global = 100;
-      Globals::Vm_global = 30;
-      fw::Window& w = run.open();
-      Activate(w);
-      for (const QString step : run.steps) {
-        const QString name = step.section('=', 0, 0);
-        if (step.contains('=')) Type(w.Field(name.toStdString()), step.section('=', 1));
-        else if (auto* radio = dynamic_cast<fw::RadioButton*>(&w.ControlByName(name.toStdString())))
-          Click(*radio);
-        else Click(w.Button(name.toStdString()));
-      }
-      OnYield(std::move(onYield));
-      Click(w.Button(run.button));
-      SetRuntimeYieldHook({});
-      return ShownIn(w) << documents.Read("30.txt");
+    const bool accepting = run.open == Open<Start2Window>;
+    // What the window shows (all of it, with the export file, where no
+    // results are named).
+    const auto shown = [&](const fw::Window& w, const char* separator = "|") {
+      QStringList texts = ShownIn(w, run.results);
+      if (run.results.empty()) texts << documents.Read("30.txt");
+      if (accepting && (Start3Window::OpenInstanceOf() || Globals::fraction != kWaterCO2))
+        texts << "accepted";
+      return texts.join(separator).toStdString();
     };
     int yields = 0;
-    const QStringList undisturbed = runFrom([&](int n) { yields = n; });
-    ASSERT_GT(yields, 100) << "the run calculated";
+    const fw::Window& quiet = Drive(run, [&](fw::Window&, int n) { yields = n; });
+    const std::string undisturbed = shown(quiet);
+    EXPECT_NE(shown(quiet, ""), "") << "a result shown";
+    ASSERT_GT(yields, accepting ? 1 : 100) << "the run calculated";
+
     // Another state at every yield; the new fluid late, to reach the pure
     // components of Molar Volumes and Activities.
-    const QStringList disturbed = runFrom([&](int n) {
-      WriteAnotherState();
-      if (n == yields * 3 / 4) AcceptPureCO2();
-    });
-    EXPECT_EQ(Globals::fraction, kPureCO2) << "the new fluid was accepted";
-    EXPECT_EQ(disturbed.join('|').toStdString(), undisturbed.join('|').toStdString());
+    if (!accepting) {
+      const std::string disturbed = shown(Drive(run, [&](fw::Window&, int n) {
+        WriteAnotherState();
+        if (n == yields * 3 / 4) AcceptPureCO2();
+      }));
+      EXPECT_EQ(Globals::fraction, kPureCO2) << "the new fluid was accepted";
+      EXPECT_EQ(disturbed, undisturbed);
+    }
+
+    // An edit of the window's own inputs, early or at the last yield.
+    for (const int at : {1, yields}) {
+      if (!run.edit) break;
+      const fw::Window& edited = Drive(run, [&](fw::Window& w, int n) {
+        if (n == at) Take(w, run.edit);
+      });
+      EXPECT_EQ(shown(edited, ""), "") << "edited at yield " << at << " of " << yields;
+    }
+
+    // Closed: the run ends, and the window goes once it has.
+    Drive(run, [](fw::Window& w, int n) { if (n == 1) w.Close(); });
+    ProcessDeferredDeletes();
+    EXPECT_EQ(fw::LiveWindowCount(), 0);
   }
 }
 

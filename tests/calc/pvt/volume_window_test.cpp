@@ -207,19 +207,4 @@ TEST_F(VolumeWindowTest, SolvedMolarVolumeGivesBackPressureAndTemperature) {
   }
 }
 
-TEST_F(VolumeWindowTest, ClosingTheWindowWhileItSolvesEndsTheCalculationCleanly) {
-  Globals::fraction = kFiveComponents;
-  Enter("673.15", "100");
-  Choose("Choice0");
-  int yields = 0;
-  SetRuntimeYieldHook([&] {
-    if (++yields == 1) w.Close();
-  });
-  Calculate();
-  EXPECT_GT(yields, 0);
-  EXPECT_EQ(VolumeWindow::OpenInstanceOf(), nullptr);
-  ProcessDeferredDeletes();
-  EXPECT_EQ(fw::LiveWindowCount(), 0);
-}
-
 }  // namespace
