@@ -138,7 +138,6 @@ TEST(EquationOfState, LowestVolumesAndDensity) {
     mass += x[i] * M[i];
   }
   EXPECT_NEAR(Globals::Vlimit(x), b / 4, 1e-14 * b);
-  EXPECT_NEAR(Globals::Vlimit({0, 0, 0, 0, 1}), 81.783 / 4, 1e-14 * 81.783);
   EXPECT_NEAR(Globals::LowestVolumesOf({1, 0, 0, 0, 0}).limit, 28.459 / 4, 1e-14 * 28.459);
   EXPECT_NEAR(Globals::LowestVolumesOf({1, 0, 0, 0, 0}).repulsive, 28.4959 / 4, 1e-14 * 28.4959);
   EXPECT_EQ(Globals::Density({1, 0, 0, 0, 0}, 18.01528), 1);

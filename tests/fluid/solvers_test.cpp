@@ -53,9 +53,12 @@ TEST(Solvers, NoRootGivesZero) {
 }
 
 TEST(VolumeApproach, StartsJustPastTheFirstOrLastCrossing) {
-  // Supercritical water: one crossing, the same start in both modes.
+  // Supercritical water: one crossing, the same start in both modes, on the
+  // scan's grid 16·1.005^k.
   const double start = Globals::Volume_Approach(0, water, 873.15, 100);
   EXPECT_EQ(Globals::Volume_Approach(1, water, 873.15, 100), start);
+  const double k = std::log(start / 16) / std::log(1.005);
+  EXPECT_NEAR(k, std::round(k), 1e-6);
   const double V = Globals::Volume(water, 873.15, 100, start);
   EXPECT_LT(V, start);
   EXPECT_GT(V * 1.005, start * (1 - 1e-12));

@@ -47,6 +47,8 @@ TEST(Yields, OncePerLoopPass) {
       {"Mass_Hall87", [] { Globals::Mass_Hall87(263.15, 1); }, 3},
       // A NaN step does not end this search: it runs out its 101 passes.
       {"Sorvik_Pressure650 of NaN", [&] { Globals::Sorvik_Pressure650(3, nan, 0.5, 0.5); }, 101},
+      // No pressure is positive at 0 K: 20000 upward steps of the scan, each a Vlimit and a yield.
+      {"Volume_Approach at 0 K", [] { Globals::Volume_Approach(0, {1, 0, 0, 0, 0}, 0, 10); }, 20000 * (5 + 1)},
   };
   for (const Case& c : cases) EXPECT_EQ(YieldsOf(c.call), c.yields) << c.what;
 }
