@@ -4,9 +4,7 @@
 
 #include <optional>
 
-
 #include "calc/pvt/Isochore.h"
-
 #include "calc/pvt/window_driving.h"
 #include "tests/app/framework/file_size_limit.h"
 
@@ -138,7 +136,7 @@ TEST_F(IsochoreExportTest, FailureIsSaidAndKeepsTheEarlierFile) {
   const std::function<void()> spoilers[] = {
       [&] { ::chmod(QFile::encodeName(path).constData(), 0444); },
       [&] { diskFull.emplace(1000); },
-      [&] { QFile::remove(path), QDir().mkpath(path); },  // a folder of the name
+      [&] { QFile::remove(path); QDir().mkpath(path); },  // a folder of the name
       [&] { documents.MakeUnusable(); },
   };
   for (const auto& spoil : spoilers) {

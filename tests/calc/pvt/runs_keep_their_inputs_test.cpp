@@ -15,6 +15,7 @@
 #include "calc/fugacity/ActivityWindow.h"
 #include "calc/fugacity/FugacityWindow.h"
 #include "calc/fugacity/QtzSolubilityWindow.h"
+#include "calc/pvt/FirstVolumeApproach.h"
 #include "calc/pvt/Isochore.h"
 #include "calc/pvt/MathAnal.h"
 #include "calc/pvt/MathAnalT.h"
@@ -218,6 +219,36 @@ TEST_F(RunsKeepTheirInputs, OthersChangeNoResultOfARunAndAnEditOrCloseOfItsWindo
       EXPECT_LT(closedYields, yields);
     }
   }
+}
+
+int YieldsOf(const std::function<void()>& work) {
+  int yields = 0;
+  OnYield([&](int n) { yields = n; });
+  work();
+  SetRuntimeYieldHook({});
+  return yields;
+}
+
+// Beyond the yields of the library's solves: the pure-component and excess
+// loops of Molar Volumes, the standard-state and table loops of Activities,
+// five passes each.
+TEST_F(RunsKeepTheirInputs, EveryLoopOfARunYieldsOncePerPass) {
+  const int solves = YieldsOf([] {
+    const double V0 = pvt::AutomaticFirstVolume(kWater, 673.15, 100);
+    Globals::Volume(kWater, 673.15, 100, V0);
+    Globals::Volume(kWater, 673.15, 100, V0);
+  });
+  for (const char* step : {"dataEntryP=100", "dataEntryT=673.15", "Choice0"})
+    Take(VolumeWindow::Instance(), step);
+  EXPECT_EQ(YieldsOf([] { Click(VolumeWindow::Instance().Button("calculate")); }), solves + 10);
+
+  ActivityWindow& a = ActivityWindow::Instance();
+  for (const char* step : {"dataEntryP=100", "dataEntryT=673.15", "Choice0", "calculateVm",
+                           "StandardChoice2", "dataEntryPref=0.1"})
+    Take(a, step);
+  const int fugacities =
+      YieldsOf([&] { Globals::Fugacities(kWater, 673.15, 100, Val(a.Label("ResultV").Text())); });
+  EXPECT_EQ(YieldsOf([&] { Click(a.Button("calculate")); }), fugacities + 1 + 10);
 }
 
 }  // namespace
