@@ -15,6 +15,7 @@
 #include "calc/fugacity/ActivityWindow.h"
 #include "calc/fugacity/FugacityWindow.h"
 #include "calc/fugacity/QtzSolubilityWindow.h"
+#include "calc/pvt/FirstVolumeApproach.h"
 #include "calc/pvt/Isochore.h"
 #include "calc/pvt/MathAnal.h"
 #include "calc/pvt/MathAnalT.h"
@@ -91,6 +92,7 @@ struct YieldingRun {
   const char* button;                     // starts it
   const char* edit = nullptr;             // a step taken while it yields
   std::vector<const char*> results = {};  // the labels and lists it writes
+  Globals::Composition fluid = kWaterCO2;
 };
 
 template <class W>
@@ -106,12 +108,12 @@ void Take(fw::Window& w, const QString& step) {
   else Click(w.Button(name));
 }
 
-// Opens the run's window afresh on the H2O-CO2 fluid, with a state point in
-// the shared scalars, takes its steps and presses its button; onYield(w, n)
-// acts at its n-th yield.
+// Opens the run's window afresh on its fluid, with a state point in the
+// shared scalars, takes its steps and presses its button; onYield(w, n) acts
+// at its n-th yield.
 fw::Window& Drive(const YieldingRun& run, const std::function<void(fw::Window&, int)>& onYield) {
   fw::ReleaseAllWindows();
-  Globals::fraction = kWaterCO2;
+  Globals::fraction = run.fluid;
   Globals::TK_global = 673.15;
   Globals::PMPa_global = 100;
   Globals::Vm_global = 30;
@@ -142,6 +144,10 @@ TEST_F(RunsKeepTheirInputs, OthersChangeNoResultOfARunAndAnEditOrCloseOfItsWindo
        "dataEntry1=700", {"Result", "warning", "warning1"}},
       {"Molar Volumes", Open<VolumeWindow>, state, "calculate", "dataEntryT=700",
        {"Result", "DensityResult", "ExcessVol", "warning"}},
+      // Its last yield lies in the solve of pure NaCl, which finds no volume.
+      {"Molar Volumes, a pure component without volume", Open<VolumeWindow>,
+       {"dataEntryP=50", "dataEntryT=873.15", "Choice0"}, "calculate", "dataEntryT=700",
+       {"Result", "DensityResult", "ExcessVol", "warning"}, kBrine},
       {"Temperatures", Open<TemperatureWindow>, {"dataEntryV=30", "dataEntryP=100", "Choice0"},
        "calculate", "dataEntryT=500", {"Result", "warning"}},
       {"Quartz Solubility", Open<QtzSolubilityWindow>, state, "calculate", "dataEntryP=150",
@@ -198,11 +204,51 @@ TEST_F(RunsKeepTheirInputs, OthersChangeNoResultOfARunAndAnEditOrCloseOfItsWindo
       EXPECT_EQ(shown(edited, ""), "") << "edited at yield " << at << " of " << yields;
     }
 
-    // Closed: the run ends, and the window goes once it has.
-    Drive(run, [](fw::Window& w, int n) { if (n == 1) w.Close(); });
+    // Closed: the window goes once the run has ended, an earlier export
+    // stays, and a run of rows ends before its next row.
+    const QByteArray exported = documents.Read("30.txt");
+    int closedYields = 0;
+    Drive(run, [&](fw::Window& w, int n) {
+      if (n == 1) w.Close();
+      closedYields = n;
+    });
     ProcessDeferredDeletes();
     EXPECT_EQ(fw::LiveWindowCount(), 0);
+    EXPECT_EQ(documents.Read("30.txt"), exported);
+    if (run.results.empty()) {
+      EXPECT_LT(closedYields, yields);
+    }
   }
+}
+
+int YieldsOf(const std::function<void()>& work) {
+  int yields = 0;
+  OnYield([&](int n) { yields = n; });
+  work();
+  SetRuntimeYieldHook({});
+  return yields;
+}
+
+// Beyond the yields of the library's solves: the pure-component and excess
+// loops of Molar Volumes, the standard-state and table loops of Activities,
+// five passes each.
+TEST_F(RunsKeepTheirInputs, EveryLoopOfARunYieldsOncePerPass) {
+  const int solves = YieldsOf([] {
+    const double V0 = pvt::AutomaticFirstVolume(kWater, 673.15, 100);
+    Globals::Volume(kWater, 673.15, 100, V0);
+    Globals::Volume(kWater, 673.15, 100, V0);
+  });
+  for (const char* step : {"dataEntryP=100", "dataEntryT=673.15", "Choice0"})
+    Take(VolumeWindow::Instance(), step);
+  EXPECT_EQ(YieldsOf([] { Click(VolumeWindow::Instance().Button("calculate")); }), solves + 10);
+
+  ActivityWindow& a = ActivityWindow::Instance();
+  for (const char* step : {"dataEntryP=100", "dataEntryT=673.15", "Choice0", "calculateVm",
+                           "StandardChoice2", "dataEntryPref=0.1"})
+    Take(a, step);
+  const int fugacities =
+      YieldsOf([&] { Globals::Fugacities(kWater, 673.15, 100, Val(a.Label("ResultV").Text())); });
+  EXPECT_EQ(YieldsOf([&] { Click(a.Button("calculate")); }), fugacities + 1 + 10);
 }
 
 }  // namespace

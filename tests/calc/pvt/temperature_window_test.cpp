@@ -1,193 +1,52 @@
 // The "Temperatures" window driven through its controls.
-#include <string>
-#include <tuple>
-#include <utility>
-
-#include "calc/pvt/TemperatureWindow.h"
-#include "calc/pvt/VolumeWindow.h"
 #include "calc/pvt/window_driving.h"
 
 using namespace driving;
 
 namespace {
 
-const QString kPutNumber = "warning: put a number for temperature and pressure";
+#define PUT_NUMBER "warning?warning: put a number for temperature and pressure"
 
-// Built hidden: shown as its opener shows it.
-class TemperatureWindowTest : public Driving<TemperatureWindow> {
- protected:
-  void SetUp() override {
-    Driving::SetUp();
-    w.Show();
-  }
-  void Enter(const QString& V, const QString& P) {
-    Put("dataEntryV", V);
-    Put("dataEntryP", P);
-  }
-  void Calculate() { Press("calculate"); }
-  // With the first approach `choice` and, for "manual", the typed start.
-  void Solve(const QString& V, const QString& P, const char* choice, const QString& start = {}) {
-    Enter(V, P);
-    Choose(choice);
-    if (!start.isEmpty()) Put("dataEntryT", start);
-    Calculate();
-  }
-};
-
-TEST_F(TemperatureWindowTest, EveryActivationShowsTheMinimumVolumeOfTheFluidNowDefined) {
-  Activate(w);
-  EXPECT_EQ(Shown("StaticText5"), "*minimum value = 7.11475 cc/mol");
-  Globals::fraction = kWaterCO2;
-  Activate(w);
-  EXPECT_EQ(Shown("StaticText5"),
-            "*minimum value = " + Str(Globals::Vlimit(kWaterCO2)) + " cc/mol");
-}
-
-// The automatic start is P·V/R, replaced by 300 K below 273.15 K and by
-// 1100 K above 1200 K. The shared temperature keeps every bit of the result,
-// and the iteration ends on different bits from different starts.
-TEST_F(TemperatureWindowTest, AutomaticStartIsTheIdealGasTemperatureWithItsTwoReplacements) {
-  // The last number: the start a clamp to the bound itself would give.
-  for (const auto& [V, P, start, bound] : {std::tuple{20.0, 100.0, 300.0, 273.15},
-                                           {100.0, 50.0, 50.0 * 100.0 / 8.314472, 0.0},
-                                           {60.0, 200.0, 1100.0, 1200.0}}) {
-    SCOPED_TRACE(testing::Message() << "V=" << V << " P=" << P);
-    Solve(Str(V), Str(P), "Choice0");
-    const double expected = Globals::Temperature(kWater, P, V, start);
-    ASSERT_GT(expected, 0);
-    EXPECT_EQ(Globals::TK_global, expected);
-    if (bound > 0) {
-      EXPECT_NE(Globals::TK_global, Globals::Temperature(kWater, P, V, bound));
-    }
-    EXPECT_EQ(Shown("Result"), Str(expected));
-    EXPECT_EQ(Shown("warning"), "");
-  }
-}
-
-// A typed start is in kelvin whatever the unit shown, and counts only with
-// "manual" on.
-TEST_F(TemperatureWindowTest, ManualStartIsKelvinAndUsedOnlyWithItsRadioOn) {
-  Enter("20", "100");
-  Put("dataEntryT", "500");
-  EXPECT_FALSE(On("Choice1"));
-  Calculate();  // from 0
-  const double fromZero = Globals::Temperature(kWater, 100, 20, 0.0);
-  EXPECT_EQ(Globals::TK_global, fromZero);
-  if (fromZero > 0) {
-    EXPECT_EQ(Shown("Result"), Str(fromZero));
-  } else {
-    EXPECT_EQ(Shown("warning"), "Change first approach");
-  }
-
-  Choose("Celsius");
-  Solve("20", "100", "Choice1", "500");
-  const double T = Globals::Temperature(kWater, 100, 20, 500.0);
-  ASSERT_GT(T, 0);
-  EXPECT_EQ(Globals::TK_global, T);
-  EXPECT_EQ(Shown("Result"), Str(T - 273.15));
-}
-
-TEST_F(TemperatureWindowTest, RefusesAMissingOrNonPositiveVolumeOrPressure) {
-  for (const auto& [V, P] : {std::pair{"", "100"}, {"20", ""}, {"0", "100"}, {"20", "-1"},
-                            {"abc", "100"}}) {
-    SCOPED_TRACE(std::string("V='") + V + "' P='" + P + "'");
-    Globals::TK_global = 42;
-    Solve(V, P, "Choice0");
-    EXPECT_EQ(Shown("warning"), kPutNumber);
-    EXPECT_EQ(Shown("Result"), "");
-    EXPECT_EQ(Globals::TK_global, 42.0);
-  }
-}
-
-// Edits empty the shown result; the radios show the last one again until a
-// calculation replaces it (with nothing when it fails) or Clear drops it,
-// never another window's temperature.
-TEST_F(TemperatureWindowTest, UnitRadiosShowThisWindowsOwnLastResult) {
-  Type(VolumeWindow::Instance().Field("dataEntryT"), "573.15");
-  ASSERT_EQ(Globals::TK_global, 573.15);
-  Choose("Celsius");
-  EXPECT_EQ(Shown("Result"), "");
-  Choose("Kelvin");
-  EXPECT_EQ(Shown("Result"), "");
-
-  Solve("20", "100", "Choice0");
-  const double T = Globals::TK_global;
-  ASSERT_GT(T, 0);
-  Globals::TK_global = 1000;  // another window's temperature
-  Choose("Choice1");
-  Put("dataEntryT", "400");
-  Choose("Choice0");
-  Put("dataEntryV", "25");
-  Put("dataEntryP", "90");
-  ASSERT_EQ(Shown("Result"), "");
-  Choose("Celsius");
-  EXPECT_EQ(Shown("Result"), Str(T - 273.15));
-  Choose("Kelvin");
-  EXPECT_EQ(Shown("Result"), Str(T));
-  EXPECT_EQ(Shown("StaticText8"), "Kelvin");
-  Press("Clear");
-  Choose("Celsius");
-  EXPECT_EQ(Shown("Result"), "");
-
-  // A search that found nothing leaves no 0 K or "0" ˚C to show.
-  Solve("20", "100", "Choice0");
-  ASSERT_NE(Shown("Result"), "");
-  ASSERT_FALSE(Globals::Temperature(kWater, 100, 20, -50.0) > 0);
-  Solve("20", "100", "Choice1", "-50");
-  EXPECT_EQ(Shown("warning"), "Change first approach");
-  EXPECT_EQ(Shown("Result"), "");
-  EXPECT_EQ(Globals::TK_global, 0.0);
-  Choose("Kelvin");
-  EXPECT_EQ(Shown("Result"), "");
-  Choose("Celsius");
-  EXPECT_EQ(Shown("Result"), "");
-  EXPECT_EQ(Shown("StaticText8"), "\u02DACelsius");
-}
-
-// Each edit writes its shared scalar, resets the first approach and empties
-// the result.
-TEST_F(TemperatureWindowTest, VolumeAndPressureEditsWriteTheSharedScalarsAndReset) {
-  for (const char* nonPositive : {"0", "-3"}) {
-    Put("dataEntryV", nonPositive);
-    EXPECT_EQ(Globals::Vm_global, Val(nonPositive));
-    EXPECT_EQ(Shown("Density"), "corresponding density");
-  }
-  for (const char* field : {"dataEntryV", "dataEntryP"}) {
-    SCOPED_TRACE(field);
-    Solve("20", "100", "Choice1", "500");
-    EXPECT_EQ(Globals::Vm_global, 20.0);
-    EXPECT_EQ(Globals::PMPa_global, 100.0);
-    EXPECT_EQ(Shown("Density"),
-              "corresponding density = " + Str(Globals::Density(kWater, 20.0)) + " g/cm3");
-    ASSERT_NE(Shown("Result"), "");
-    Put(field, "30");
-    EXPECT_EQ(field == std::string("dataEntryV") ? Globals::Vm_global : Globals::PMPa_global, 30);
-    EXPECT_FALSE(On("Choice0") || On("Choice1"));
-    EXPECT_EQ(w.Field("dataEntryT").Text() + Shown("Result") + Shown("warning"), "");
-  }
-}
-
-// The first-approach radios lie in a group box inside the window that holds
-// the unit radios: two groups, each with at most one radio on.
-TEST_F(TemperatureWindowTest, ClearEmptiesTheWindowAndSelectsKelvin) {
-  Choose("Choice0");
-  Choose("Celsius");
-  EXPECT_FALSE(On("Kelvin"));
-  EXPECT_TRUE(On("Choice0"));
-  Choose("Celsius");  // clicking the radio that is on leaves it on
-  EXPECT_TRUE(On("Celsius"));
-  Choose("Choice1");
-  EXPECT_FALSE(On("Choice0"));
-  EXPECT_TRUE(On("Celsius"));
-  Solve("20", "100", "Choice0");
-  Press("Clear");
-  EXPECT_TRUE(On("Kelvin"));
-  EXPECT_FALSE(On("Celsius"));
-  EXPECT_EQ(Shown("StaticText8"), "Kelvin");
-  EXPECT_FALSE(On("Choice0"));
-  for (const char* field : {"dataEntryV", "dataEntryP", "dataEntryT"})
-    EXPECT_EQ(w.Field(field).Text(), "") << field;
-  EXPECT_EQ(Shown("Result") + Shown("warning"), "");
+TEST_F(WindowTest, Temperatures) {
+  Play({
+      // The temperature is kept to every bit: another start ends on other bits.
+      {"the automatic start: P·V/R, replaced by 300 K below 273.15 K and by 1100 K above 1200 K",
+       {">TemperatureWindow", "dataEntryV=20", "dataEntryP=100", "Choice0", "calculate",
+        "@T?312.31877508988879", "Result?312.3188", "warning?", "dataEntryV=100", "dataEntryP=50",
+        "Choice0", "calculate", "@T?845.43729811502078", "Result?845.4373", "dataEntryV=60",
+        "dataEntryP=200", "Choice0", "calculate", "@T?1343.9221452562108", "Result?1343.922"}},
+      {"a typed start counts with manual on only, in kelvin whatever the unit shown",
+       {">TemperatureWindow", "dataEntryV=20", "dataEntryP=100", "dataEntryT=500", "Choice1?off",
+        "calculate", "warning?Change first approach", "Result?", "Celsius", "Choice1",
+        "dataEntryT=500", "calculate", "Result?228.6011", "@T?501.7511"}},
+      {"refused inputs leave the shared temperature",
+       {">TemperatureWindow", "@T=42", "dataEntryP=100", "calculate", PUT_NUMBER, "dataEntryV=20",
+        "warning?", "dataEntryP=-1", "calculate", PUT_NUMBER, "dataEntryV=abc", "dataEntryP=100",
+        "calculate", PUT_NUMBER, "Result?", "@T?42"}},
+      {"the unit radios show this window's own last result, never another window's",
+       {">VolumeWindow", "dataEntryT=573.15", ">TemperatureWindow", "Celsius", "Result?", "Kelvin",
+        "Result?", "dataEntryV=20", "dataEntryP=100", "Choice0", "calculate", "Result?312.3188",
+        "@T=1000", "Choice1", "dataEntryT=400", "Choice0", "dataEntryV=25", "dataEntryP=90",
+        "Result?", "Celsius", "Result?39.16878", "Kelvin", "Result?312.3188", "StaticText8?Kelvin",
+        "Clear", "Celsius", "Result?", "dataEntryV=20", "dataEntryP=100", "Choice0", "calculate",
+        "Result?39.16878", "Choice1", "dataEntryT=-50", "calculate",
+        "warning?Change first approach", "Result?", "@T?0", "Kelvin", "Result?", "Celsius",
+        "Result?", "StaticText8?˚Celsius"}},
+      {"volume and pressure edits write the shared scalars and ask for a new first approach",
+       {">TemperatureWindow", "dataEntryV=0", "@V?0", "Density?corresponding density",
+        "dataEntryV=-3", "@V?-3", "Density?corresponding density", "dataEntryV=20",
+        "dataEntryP=100", "@V?20", "@P?100", "Density?corresponding density = 0.900764 g/cm3",
+        "Choice1", "dataEntryT=500", "calculate", "Result?501.7511", "dataEntryV=30", "@V?30",
+        "Choice1?off", "dataEntryT?", "Result?", "Choice1", "dataEntryT=500", "calculate",
+        "Result?739.4699", "dataEntryP=30", "@P?30", "Choice1?off", "dataEntryT?", "Result?"}},
+      {"two radio groups; clear empties the window and returns to kelvin",
+       {">TemperatureWindow", "Choice0", "Celsius", "Kelvin?off", "Choice0?on", "Celsius",
+        "Celsius?on", "Choice1", "Choice0?off", "Celsius?on", "Clear", "Choice1?off", "Choice0",
+        "Clear", "Choice0?off", "dataEntryV=20", "dataEntryP=100", "Choice0", "calculate",
+        "Celsius", "Clear", "Kelvin?on", "Celsius?off", "StaticText8?Kelvin", "Choice0?off",
+        "Choice1?off", "dataEntryV?", "dataEntryP?", "dataEntryT?", "Result?", "warning?",
+        "Density?corresponding density", "Analysis", "<MathAnalT"}},
+  });
 }
 
 }  // namespace

@@ -14,16 +14,21 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <tuple>
+#include <vector>
 
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
 #include "app/framework/Window.h"
+#include "app/framework/WindowRegistry.h"
 #include "fluid/Globals.h"
 #include "fluid/RuntimeBackgroundTask.h"
 
@@ -56,7 +61,7 @@ inline void ProcessDeferredDeletes() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QCoreApplication::processEvents();
 }
-// Full precision, so that the typed number is the double meant.
+// Full precision: the very double, typed or compared.
 inline QString Exact(double v) { return QString::number(v, 'g', 17); }
 
 // Runs action(n) at the n-th yield to the event loop of a running handler.
@@ -65,28 +70,10 @@ inline void OnYield(std::function<void(int)> action) {
   SetRuntimeYieldHook([count, action] { action(++*count); });
 }
 
-// Whether the label's text, wrapped as the label wraps it, fits its size.
-inline bool FitsItsLabel(const fw::StaticText& label) {
-  const QLabel* l = label.Label();
-  const QRect room(0, 0, l->width(), l->height());
-  const QRect needed = l->fontMetrics().boundingRect(room, Qt::TextWordWrap, l->text());
-  return needed.width() <= room.width() && needed.height() <= room.height();
-}
-
 inline QStringList Column(const fw::Listbox& list, int column) {
   QStringList cells;
   for (int row = 0; row < list.ListCount(); ++row) cells << list.Cell(row, column);
   return cells;
-}
-
-// Whether the second column changes sign between rows whose first column
-// brackets `value`.
-inline bool SignChangeBrackets(const fw::Listbox& list, double value) {
-  for (int i = 0; i + 1 < list.ListCount(); ++i) {
-    const bool change = (list.Cell(i, 1).toDouble() < 0) != (list.Cell(i + 1, 1).toDouble() < 0);
-    if (change && Val(list.Cell(i, 0)) <= value && value <= Val(list.Cell(i + 1, 0))) return true;
-  }
-  return false;
 }
 
 // Points the user's documents folder at a folder of the test's own, through
@@ -145,6 +132,136 @@ class WindowTest : public ::testing::Test {
  private:
   std::tuple<Globals::Composition, double, double, double, double> saved_;
 };
+
+// A user's session, one step a string, played on the windows as the user
+// goes (see Play):
+//   ">W"            opens the window of class W, shown and activated; the
+//                   steps after it act on that window; "<W" the same for a
+//                   window that must be open already
+//   "name=text"     types the text into the field
+//   "name"          clicks the button or radio
+//   "name?text"     expects the text of the label or field, the caption of
+//                   the button, "on" or "off" for a radio, and for a list its
+//                   rows joined by ";" with their cells joined by "|";
+//                   "name[r]?", "name^?" and "name#?" a list's row r, its
+//                   headings and its row count
+//   "@T", "@P", "@V", "@Vex"   the shared temperature, pressure, molar volume
+//                   and excess volume: "=v" sets, "?v" expects (as Str shows
+//                   it, or to every digit)
+//   "@x=a,b,c,d,e"  accepts the mole fractions as the fluid
+//   "@activate"     activates the window again
+//   "@finite"       expects no "nan" or "inf" in any text of the window
+struct Session {
+  const char* shows;  // what the session shows, for the failure message
+  std::vector<const char*> steps;
+};
+
+inline double& SharedScalar(const QString& name) {
+  if (name == "@T") return Globals::TK_global;
+  if (name == "@P") return Globals::PMPa_global;
+  if (name == "@V") return Globals::Vm_global;
+  EXPECT_EQ(name, "@Vex");
+  return Globals::Vexcess;
+}
+
+// Row -1 is the heading.
+inline QString RowOf(const fw::Listbox& list, int row) {
+  if (row >= list.ListCount()) return "(no row " + QString::number(row) + ")";
+  QStringList cells;
+  for (int c = 0; c < list.ColumnCount(); ++c)
+    cells << (row < 0 ? list.Heading(c) : list.Cell(row, c));
+  return cells.join('|');
+}
+
+inline QString ShownBy(const fw::Window& w, const QString& name) {
+  const qsizetype bracket = name.indexOf('[');
+  const QChar last = name.back();
+  if (last == '#' || last == '^' || bracket > 0) {
+    const QString listName = name.left(bracket > 0 ? bracket : name.size() - 1);
+    const fw::Listbox& list = w.List(listName.toStdString());
+    if (last == '#') return QString::number(list.ListCount());
+    return RowOf(list, last == '^' ? -1 : name.mid(bracket + 1).chopped(1).toInt());
+  }
+  const std::string n = name.toStdString();
+  switch (w.ControlByName(n).Class()) {
+    case fw::BlockClass::EditField: return w.Field(n).Text();
+    case fw::BlockClass::PushButton: return w.Button(n).Caption();
+    case fw::BlockClass::RadioButton: return w.Radio(n).Value() ? "on" : "off";
+    case fw::BlockClass::Listbox: {
+      QStringList rows;
+      for (int row = 0; row < w.List(n).ListCount(); ++row) rows << RowOf(w.List(n), row);
+      return rows.join(';');
+    }
+    default: return w.Label(n).Text();
+  }
+}
+
+// Every text of the window: labels, fields and list cells.
+inline QString AllTextsOf(const fw::Window& w) {
+  QStringList texts;
+  for (const auto& control : w.Controls()) {
+    const fw::BlockClass c = control->Class();
+    if (c == fw::BlockClass::StaticText || c == fw::BlockClass::EditField ||
+        c == fw::BlockClass::Listbox)
+      texts << ShownBy(w, control->Name());
+  }
+  return texts.join('|');
+}
+
+inline void Step(fw::Window*& w, const QString& step) {
+  const qsizetype expect = step.indexOf('?'), set = step.indexOf('=');
+  const bool checks = expect >= 0 && (set < 0 || expect < set);
+  const QString name = step.left(checks ? expect : set), value = step.mid(name.size() + 1);
+  if (step.startsWith('>') || step.startsWith('<')) {
+    const auto& all = fw::RegisteredWindows();
+    const auto r = std::find_if(all.begin(), all.end(), [&](const auto& r) {
+      return QLatin1String(r.className.data(), r.className.size()) == step.mid(1);
+    });
+    ASSERT_NE(r, all.end());
+    if (step[0] == '<') {
+      ASSERT_NE(r->openInstance(), nullptr);
+    }
+    w = &r->open();
+    w->Show();
+    Activate(*w);
+  } else if (step == "@activate") {
+    Activate(*w);
+  } else if (step == "@finite") {
+    const QString texts = AllTextsOf(*w);
+    const QRegularExpression nonNumber("\\b(nan|inf)\\b");
+    EXPECT_FALSE(texts.toLower().contains(nonNumber)) << texts.toStdString();
+  } else if (name == "@x") {
+    for (int i = 0; i < 5; ++i) Globals::fraction[i] = Val(value.section(',', i, i));
+  } else if (name.startsWith('@')) {
+    double& shared = SharedScalar(name);
+    if (!checks) return void(shared = Val(value));
+    EXPECT_TRUE(value == Str(shared) || value == Exact(shared)) << Exact(shared).toStdString();
+  } else if (checks) {
+    EXPECT_EQ(ShownBy(*w, name).toStdString(), value.toStdString());
+  } else if (set >= 0) {
+    Type(w->Field(name.toStdString()), value);
+  } else if (w->ControlByName(step.toStdString()).Class() == fw::BlockClass::RadioButton) {
+    Click(w->Radio(step.toStdString()));
+  } else {
+    Click(w->Button(step.toStdString()));
+  }
+}
+
+// Each session from no window open, water as the fluid, the shared scalars 0.
+inline void Play(std::initializer_list<Session> sessions) {
+  for (const Session& s : sessions) {
+    SCOPED_TRACE(s.shows);
+    fw::ReleaseAllWindows();
+    Globals::fraction = kWater;
+    Globals::TK_global = Globals::PMPa_global = Globals::Vm_global = Globals::Vexcess = 0;
+    fw::Window* w = nullptr;
+    for (const char* step : s.steps) {
+      SCOPED_TRACE(step);
+      Step(w, QString::fromUtf8(step));
+      if (::testing::Test::HasFatalFailure()) return;
+    }
+  }
+}
 
 // The window W, opened for the test, with its controls at hand.
 template <class W>
