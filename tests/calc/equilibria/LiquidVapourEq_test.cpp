@@ -49,7 +49,8 @@ TEST_F(EquilibriumWindows, UnitRadiosRewordTheNoteAndTheScrollBarFollowsTheHeigh
     fw::ScrollBar& bar = w.Scroll("ScrollBar1");
     EXPECT_EQ(std::pair(bar.Maximum(), bar.Height()), std::pair(c.content - 700, 685));
     for (int height : {c.content, c.minimum, 700}) {
-      ResizeTo(w, height);
+      w.Frame()->resize(w.Frame()->width(), w.Frame()->height() - w.Height() + height);
+      QCoreApplication::processEvents();
       EXPECT_EQ(std::pair(bar.Maximum(), bar.Height()), std::pair(c.content - height, height - 15));
     }
     bar.SetValue(100);
@@ -143,32 +144,29 @@ TEST_F(LiquidVapourWindow, PhaseListEditsAreStoredAsTypedByComponentName) {
 }
 
 // Brine at 600 ˚C and a bulk volume between those of its liquid and vapour:
-// the split ends where both phases have the same fugacities and their
-// volumes share the bulk volume; the SLV window then shows that state, also
-// after clear.
-TEST_F(LiquidVapourWindow, SplitsBrineIntoPhasesOfEqualFugacityThatShareTheBulkVolume) {
+// the split ends where both phases are in equilibrium and their volumes share
+// the bulk volume; a second run, from the K-values of the first, finds it
+// again. The SLV window then shows that state, also after clear.
+TEST_F(LiquidVapourWindow, SplitsBrineIntoPhasesInEquilibriumThatShareTheBulkVolume) {
   Globals::fraction = kBrine;
   Put("dataEntry1", "873.15");
   Press("CalFirstApproach");
   Put("dataEntry", "40");
   const Globals::Composition firstApproach = Globals::xgas;
-  Press("calculate");
-  ASSERT_TRUE(Shown("ResultText").startsWith("Solution after "))
-      << Shown("ResultText").toStdString();
+  for (int run = 0; run < 2; ++run) {
+    Press("calculate");
+    ASSERT_TRUE(Shown("ResultText").startsWith("Solution after ")) << Shown("ResultText").toStdString();
+    for (const char* list : {"ListBoxFracX", "ListBoxVmX", "ListBoxDY"})
+      EXPECT_EQ(ListOf(list).ListCount(), 1) << list;
+  }
   const double P = Val(Shown("Answer"));
-  EXPECT_NEAR(P, Globals::PMPa_global, 1e-6 * P);
+  EXPECT_EQ(Str(Globals::PMPa_global), Shown("Answer"));
   EXPECT_EQ(Globals::xgas, firstApproach) << "the split keeps its compositions to itself";
-  const double VmX = Val(ListOf("ListBoxVmX").Cell(0, 0)),
-               VmY = Val(ListOf("ListBoxVmY").Cell(0, 0));
+  const double VmX = Val(ListOf("ListBoxVmX").Cell(0, 0)), VmY = Val(ListOf("ListBoxVmY").Cell(0, 0));
   const double phi = Val(ListOf("ListBoxFracY").Cell(0, 0));
   EXPECT_NEAR(Val(ListOf("ListBoxFracX").Cell(0, 0)) + phi, 1, 1e-6);
   EXPECT_NEAR(1 / ((1 - phi) / VmX + phi / VmY), 40, 1e-3) << "the phases fill the bulk volume";
-  ExpectEqualFugacities(w);
-  const Globals::Composition x = {Val(ListOf("ListBoxPhaseX1").Cell(0, 1)), 0, 0,
-                                  Val(ListOf("ListBoxPhaseX1").Cell(1, 1)), 0};
-  EXPECT_NEAR(Val(ListOf("ListBoxDX").Cell(0, 0)), Globals::Density(x, VmX), 1e-5);
-  EXPECT_NEAR(Globals::Pressure(x, 873.15, VmX), P, 1e-4 * P)
-      << "the phase volume solves the pressure";
+  ExpectPhasesInEquilibrium(w, 873.15, P);
 
   Press("SLVbutton");
   Press("Clear");
@@ -236,8 +234,8 @@ TEST_F(LiquidVapourWindow, SolutionOnlyForPhasesInEquilibriumAndFieldsWithoutANu
     Press("calculate");
     EXPECT_EQ(Shown("ResultText"), c.message);
     EXPECT_EQ(Shown("Answer"), c.answer);
-    EXPECT_TRUE(ShowsOnlyNumbers(w, true));
-    if (c.message.startsWith("Solution")) ExpectEqualFugacities(w);
+    EXPECT_TRUE(ShowsOnlyNumbers(w));
+    if (c.message.startsWith("Solution")) ExpectPhasesInEquilibrium(w, Val(c.T), Val(c.answer));
   }
 }
 

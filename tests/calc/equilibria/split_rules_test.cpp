@@ -1,65 +1,14 @@
-// The arithmetic rules of a phase split that need no equation of state: the
-// Rachford-Rice split, the verdict on a converged split, whether it is an
-// equilibrium, and the lever rule.
+// The rules of a phase split that need no equation of state: the verdict on a
+// converged split, whether it is an equilibrium, and the lever rule.
 #include <gtest/gtest.h>
-
-#include <cmath>
-#include <limits>
 
 #include "calc/equilibria/liquid_vapour_split.h"
 #include "calc/equilibria/phase_split.h"
 
 namespace {
 
-using equilibria::AbsentComponents;
 using equilibria::Composition;
 using equilibria::Verdict;
-
-constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-TEST(RachfordRiceSplit, SplitsDividesAndNormalises) {
-  const struct {
-    const char* what;
-    Composition z, K;
-    double beta;
-    AbsentComponents absent;
-    Composition x, y;  // before normalising
-  } cases[] = {
-      {"bubble point: the bulk is phase X", {0.5, 0.5, 0, 0, 0}, {2, 4, 1, 1, 1}, 0,
-       AbsentComponents::ZeroFraction, {0.5, 0.5, 0, 0, 0}, {1, 2, 0, 0, 0}},
-      {"dew point: the bulk is phase Y", {0.5, 0.5, 0, 0, 0}, {2, 4, 1, 1, 1}, 1,
-       AbsentComponents::ZeroFraction, {0.25, 0.125, 0, 0, 0}, {0.5, 0.5, 0, 0, 0}},
-      {"a salt (K = 0.001) at the vapour fraction 0.5 divides by 0.5005", {0.5, 0, 0, 0.5, 0},
-       {1, 1, 1, 0.001, 0.001}, 0.5, AbsentComponents::ZeroFraction,
-       {0.5, 0, 0, 0.5 / 0.5005, 0}, {0.5, 0, 0, 0.001 * (0.5 / 0.5005), 0}},
-      {"a divisor not above 0 leaves the bulk fraction", {0.5, 0.5, 0, 0, 0}, {-1, 1, 1, 1, 1},
-       1, AbsentComponents::ZeroFraction, {0.5, 0.5, 0, 0, 0}, {-0.5, 0.5, 0, 0, 0}},
-      {"the liquid-vapour split empties an absent component", {0.5, 0.5, 0, -0.1, 0},
-       {2, 2, 3, 4, 5}, 0, AbsentComponents::FractionNotAbove0, {0.5, 0.5, 0, 0, 0},
-       {1, 1, 0, 0, 0}},
-      {"an empty fluid: empty phases, no residual", {}, {2, 2, 2, 2, 2}, 0.5,
-       AbsentComponents::ZeroFraction, {}, {}},
-      {"an absent component with K not a number stays out", {0.5, 0.5, 0, 0, 0},
-       {2, 4, kNaN, kInf, kInf}, 1, AbsentComponents::ZeroFraction, {0.25, 0.125, 0, 0, 0},
-       {0.5, 0.5, 0, 0, 0}},
-      {"a phase summing to no finite number is emptied", {0.5, 0.5, 0, 0, 0}, {kInf, 1, 1, 1, 1},
-       0, AbsentComponents::ZeroFraction, {0.5, 0.5, 0, 0, 0}, {kInf, 0.5, 0, 0, 0}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    Composition x{9, 9, 9, 9, 9}, y{9, 9, 9, 9, 9};
-    const auto sums = equilibria::RachfordRiceSplit(c.z, c.K, c.beta, x, y, c.absent);
-    double Sx = 0, Sy = 0;
-    for (int i = 0; i < 5; ++i) Sx += c.x[i], Sy += c.y[i];
-    EXPECT_DOUBLE_EQ(sums.Sx, Sx);
-    EXPECT_DOUBLE_EQ(sums.Sy, Sy);
-    for (int i = 0; i < 5; ++i) {
-      EXPECT_DOUBLE_EQ(x[i], Sx > 0 ? c.x[i] / Sx : 0) << i;
-      EXPECT_DOUBLE_EQ(y[i], Sy > 0 && std::isfinite(Sy) ? c.y[i] / Sy : 0) << i;
-    }
-  }
-}
 
 using Split = equilibria::PhaseSplitResult;
 
