@@ -85,9 +85,9 @@ TEST_F(LiquidVapourWindow, SplitsBrineIntoPhasesInEquilibriumThatShareTheBulkVol
   const double T = 873.15;
   const double bubbleAndDew =
       Globals::RaoultPressure(kBrine, T, 0) + Globals::RaoultPressure(kBrine, T, 1);
-  EXPECT_EQ(w.Field("dataEntry2").Text() + "|" + w.Field("dataEntry3").Text(),
-            Str(0.5 * bubbleAndDew) + "|0.5");
-  EXPECT_EQ(ListOf("ListBoxVmX").ListCount(), 0);
+  EXPECT_EQ(w.Field("dataEntry2").Text() + "|" + w.Field("dataEntry3").Text() + "|" +
+                Column(ListOf("ListBoxVmX"), 0).join(""),
+            Str(0.5 * bubbleAndDew) + "|0.5|");
   const Globals::Composition firstApproach = Globals::xgas;
   for (int run = 0; run < 2; ++run) {
     Press("calculate");

@@ -24,8 +24,7 @@ inline void EditRow(fw::Listbox& list, int row, int clickedColumn, const QString
   QCoreApplication::processEvents();  // the editor opens after the click
   auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
   ASSERT_NE(editor, nullptr);
-  editor->selectAll();
-  QTest::keyClick(editor, Qt::Key_Delete);
+  editor->clear();
   QTest::keyClicks(editor, text);
   QTest::keyClick(editor, Qt::Key_Return);
   QCoreApplication::processEvents();

@@ -70,10 +70,15 @@ TEST_F(EquilibriumRun, TheFirstBubbleDewPassStepsFromTheNormalisedStartOrIsRefus
   }
 }
 
-// Without a bulk volume every pass splits half and half, and this run never
-// settles: all 1001 passes, no solution, the start fraction shown.
-TEST_F(EquilibriumRun, ARunThatDoesNotSettleUsesEveryPass) {
+// Without a first approach K = 0: x = z/(1 − 0.5) sums to 2 and y is empty, so
+// the first pass evaluates P0 − 0.05·P0·2/(2 + 0.01), which is stored also when
+// the window closed after it. Without a bulk volume every pass splits half and
+// half, and the second run never settles: all 1001 passes, no solution.
+TEST_F(EquilibriumRun, ALiquidVapourRunStoresItsLastPressureAndEndsAfterEveryPass) {
   Globals::fraction = kWaterCO2;
+  Globals::K_liq_vap = {};
+  CalculateLiquidVapourSplit({"100", 473.15, "6", "0.5"}, [] { return false; });
+  EXPECT_EQ(Globals::PMPa_global, 6 - 0.05 * 6 * 2 / (2 + 0.01));
   const auto start = LiquidVapourFirstApproach(373.15);
   int passes = 0;
   const auto r = CalculateLiquidVapourSplit({"0", 373.15, start.startPressure, "0.5"},
