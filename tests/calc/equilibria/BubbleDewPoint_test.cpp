@@ -79,7 +79,6 @@ TEST_F(BubbleDewWindow, FirstApproachFollowsTheRadiosAndClearEmptiesTheWindow) {
 // refusals show at once. A solution is marked on the phase with the smaller
 // molar volume when the bulk fluid is Liquid, the larger when Vapour.
 TEST_F(BubbleDewWindow, SolutionOnlyForPhasesInEquilibriumAndFieldsWithoutANumberRefused) {
-  const QString kNoSolution = "No solution, adjust First Approach and try again";
   const QString kTrivial =
       "Possible trivial solution, optional: adjust First Approach and try again";
   const QString kPutT = "warning: put a number for temperature";
@@ -100,6 +99,8 @@ TEST_F(BubbleDewWindow, SolutionOnlyForPhasesInEquilibriumAndFieldsWithoutANumbe
        nullptr, kTrivial, "295.65", kPlain},
       {"H2O-CO2 90/10 mass %", OfMassPercent({90, 10, 0, 0, 0}), kPh, "Kelvin", "Liquid", "", "10",
        nullptr, "Solution after 37 iterations", "317.5663", "Phase X, solution|Phase Y"},
+      {"no bulk phase: as Liquid", OfMassPercent({90, 10, 0, 0, 0}), kPh, "Kelvin", nullptr, "",
+       "10", nullptr, "Solution after 37 iterations", "317.5663", kPlain},
       {"a typed 0 MPa is a pressure", kWaterCO2, kPh, "Kelvin", nullptr, "", "0", nullptr,
        kTrivial, "295.65", kPlain},
       {"H2O-CO2 dew point", kWaterCO2, kTh, "Kelvin", "Vapour", "573.15", "", nullptr,
@@ -109,7 +110,7 @@ TEST_F(BubbleDewWindow, SolutionOnlyForPhasesInEquilibriumAndFieldsWithoutANumbe
        "Fugacities are not equal: adjust First Approach and try again", "0.4514601", kPlain},
       // Solved the equations, with a phase X of NaCl alone.
       {"brine dew point at 473.15 K", kBrine, kTh, "Kelvin", "Vapour", "473.15", "", nullptr,
-       kNoSolution, "45.92245", kPlain},
+       "No solution, adjust First Approach and try again", "45.92245", kPlain},
       {"no temperature in ˚C", kBrine, kTh, "Celsius", nullptr, "", "", nullptr, kPutT, "",
        kPlain},
       {"no start pressure", kBrine, kTh, "Celsius", nullptr, "300", "", "", kPutP, "", kPlain},
