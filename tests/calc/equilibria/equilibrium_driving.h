@@ -65,7 +65,7 @@ inline void ExpectPhasesInEquilibrium(fw::Window& w, double T, double P) {
     for (int i = 0; i < 5; ++i) mass += x[i] * Globals::MolarMass[i];
     const double Vm = Val(w.List("ListBoxVm" + phase).Cell(0, 0));
     EXPECT_NEAR(Val(w.List("ListBoxD" + phase).Cell(0, 0)), mass / Vm, 1e-5 * mass / Vm);
-    EXPECT_NEAR(Globals::Pressure(x, T, Vm), P, 1e-3 * P);
+    EXPECT_NEAR(Globals::Pressure(x, T, Vm), P, 1e-4 * P);
   }
   const fw::Listbox& X = w.List("ListBoxPhaseX2");
   const fw::Listbox& Y = w.List("ListBoxPhaseY2");
