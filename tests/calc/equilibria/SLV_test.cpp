@@ -27,22 +27,20 @@ class SLVWindow : public EquilibriumDriving<SLV> {
     std::tie(Globals::TK_global, Globals::PMPa_global, Globals::Vm_global) = std::tuple(T, P, Vm);
     Activate(w);
   }
-  std::string ShownPictures() {
-    std::string shown;
+  QString ShownPictures() {
+    QString shown;
     for (const char* canvas : {"CanvasHigh", "CanvasLow", "CanvasEqual"})
       if (Shows(canvas)) shown += canvas;
     return shown;
   }
 };
 
-// Salt ratios 0.75 and 0.25 lie on either side of the cotectic at 500 ˚C.
+// Salt ratios 0.75 and 0.25 lie on either side of the cotectic at 500 ˚C; from
+// 650 ˚C on the SLV pressure depends on the liquid's H2O fraction too.
 TEST_F(SLVWindow, ComparesTheIsochorePressureWithTheSLVPressureInABandOfOnePerMille) {
-  EXPECT_EQ(ShownPictures(), "") << "all three hidden at opening";
-  const double T = 773.15;
-  for (double sodium : {15.0, 5.0}) {
+  for (const auto& [sodium, T] : {std::pair(15.0, 773.15), {5.0, 773.15}, {15.0, 973.15}}) {
     Globals::ASnumber = {80, 0, 0, sodium, 20 - sodium};
     const double slv = SLVPressureAt(T);
-    ASSERT_GT(slv, 0);
     const struct {
       double P;
       const char* shown;
@@ -51,48 +49,39 @@ TEST_F(SLVWindow, ComparesTheIsochorePressureWithTheSLVPressureInABandOfOnePerMi
                  {slv / 1.0009, "CanvasEqual"}, {slv / 1.0011, "CanvasLow"}};
     for (const auto& c : cases) {
       ActivateWith(T, c.P, 31.5);
-      EXPECT_EQ(ShownPictures(), c.shown) << c.P / slv;
-      EXPECT_EQ(Shown("Cal_presSLV"), Str(slv) + " MPa");
-      EXPECT_EQ(Shown("resultP"), Str(c.P - slv));
-      EXPECT_EQ(Shown("presISO"), Str(c.P) + " MPa");
+      const QStringList shown = {ShownPictures(), Shown("Cal_presSLV"), Shown("resultP"),
+                                 Shown("presISO")};
+      EXPECT_EQ(shown,
+                QStringList({c.shown, Str(slv) + " MPa", Str(c.P - slv), Str(c.P) + " MPa"}));
     }
   }
-  EXPECT_EQ(Shown("volISO"), "31.5 cm3/mol");
-  EXPECT_EQ(Shown("tempISO"), "773.15 K  ( 500 \u02DAC )");
-  ActivateWith(450, 0.1, 18);  // the library's fallback at or below 453.15 K
-  EXPECT_EQ(Shown("Cal_presSLV"), "0.1 MPa");
-  EXPECT_EQ(ShownPictures(), "CanvasEqual");
+  EXPECT_EQ(Shown("volISO") + "|" + Shown("tempISO"), "31.5 cm3/mol|973.15 K  ( 700 \u02DAC )");
 }
 
 // Without a temperature or a pressure the comparison of the state before
 // stays; a fluid without NaCl and KCl (a 0/0 salt ratio) gets none at all.
+// The button returns to the liquid-vapour window.
 TEST_F(SLVWindow, MissingStatesLeaveTheComparisonAndASaltFreeFluidHasNone) {
   Globals::ASnumber = {80, 0, 0, 15, 5};
   ActivateWith(773.15, 1000, 30);
   const QString slvText = Shown("Cal_presSLV");
   ASSERT_EQ(ShownPictures(), "CanvasHigh");
   ActivateWith(0, 12.5, 30);
-  EXPECT_EQ(Shown("tempISO"), "temperature not selected");
-  EXPECT_EQ(Shown("presISO"), "12.5 MPa");
+  EXPECT_EQ(Shown("tempISO") + "|" + Shown("presISO"), "temperature not selected|12.5 MPa");
   ActivateWith(600, 0, 0);
-  EXPECT_EQ(Shown("tempISO"), "600 K  ( 326.85 \u02DAC )");
-  EXPECT_EQ(Shown("presISO"), " pressure not calculated");
-  EXPECT_EQ(Shown("volISO"), "0 cm3/mol");
-  EXPECT_EQ(Shown("Cal_presSLV"), slvText);
-  EXPECT_EQ(ShownPictures(), "CanvasHigh");
+  EXPECT_EQ(Shown("tempISO") + "|" + Shown("presISO") + "|" + Shown("volISO"),
+            "600 K  ( 326.85 \u02DAC )| pressure not calculated|0 cm3/mol");
+  EXPECT_EQ(Shown("Cal_presSLV") + ShownPictures(), slvText + "CanvasHigh");
 
   Globals::ASnumber = {100, 0, 0, 0, 0};
   ActivateWith(773.15, 20, 30);
-  EXPECT_EQ(ShownPictures(), "");
-  EXPECT_EQ(Shown("Cal_presSLV"), slvText);
-  EXPECT_EQ(Shown("presISO"), "20 MPa");
-}
+  EXPECT_EQ(ShownPictures() + "|" + Shown("Cal_presSLV") + "|" + Shown("presISO"),
+            "|" + slvText + "|20 MPa");
 
-TEST_F(SLVWindow, ReturnsToTheLiquidVapourWindowAndStaysOpen) {
   Press("LiqVapButton");
-  ASSERT_NE(LiquidVapourEq::OpenInstanceOf(), nullptr);
-  EXPECT_TRUE(LiquidVapourEq::OpenInstanceOf()->Frame()->isVisible());
-  EXPECT_EQ(SLV::OpenInstanceOf(), &w);
+  const fw::Window* liquidVapour = LiquidVapourEq::OpenInstanceOf();
+  EXPECT_TRUE(liquidVapour && liquidVapour->Frame()->isVisible());
+  EXPECT_EQ(SLV::OpenInstanceOf(), &w) << "and stays open";
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
 // Driving the phase-equilibrium windows as a user does, on top of the PVT
-// windows' driving helpers; also keeps the phase state of the shared fluid
-// state (K-values, phase compositions, salt percentages) as it was.
+// windows' driving helpers, and what their results must satisfy.
 #pragma once
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QTableWidget>
+
+#include <algorithm>
+#include <string>
 
 #include "tests/calc/pvt/window_driving.h"
 
@@ -14,24 +15,17 @@ namespace equilibrium_driving {
 
 using namespace driving;
 
-// Clicks a cell of a list where the user would.
-inline void ClickCell(fw::Listbox& list, int row, int column) {
-  QTableWidget* table = list.Table();
-  const QRect cell = table->visualRect(table->model()->index(row, column));
-  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
-}
-
-// Clicks the row, types over the cell that opens and confirms with Return.
+// Clicks a cell of the row where the user would, types over the cell that
+// opens and confirms with Return.
 inline void EditRow(fw::Listbox& list, int row, int clickedColumn, const QString& text) {
-  ClickCell(list, row, clickedColumn);
+  QTableWidget* table = list.Table();
+  const QRect cell = table->visualRect(table->model()->index(row, clickedColumn));
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
   QCoreApplication::processEvents();  // the editor opens after the click
   auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
   ASSERT_NE(editor, nullptr);
-  editor->selectAll();
-  if (text.isEmpty())
-    QTest::keyClick(editor, Qt::Key_Delete);
-  else
-    QTest::keyClicks(editor, text);
+  editor->clear();
+  QTest::keyClicks(editor, text);
   QTest::keyClick(editor, Qt::Key_Return);
   QCoreApplication::processEvents();
 }
@@ -45,53 +39,56 @@ inline Globals::Composition OfMassPercent(const Globals::Composition& mass) {
   return x;
 }
 
-// Whether `Answer` and every value cell of the result lists (with the volume
-// fractions where the window has them) is empty or a number: never "nan".
-inline bool ShowsOnlyNumbers(fw::Window& w, bool withFractions) {
+// Whether `Answer` and every value cell of the lists is empty or a number:
+// never "nan".
+inline bool ShowsOnlyNumbers(fw::Window& w) {
   QStringList shown = {w.Label("Answer").Text()};
-  for (const char* name : {"ListBoxVmX", "ListBoxDX", "ListBoxVmY", "ListBoxDY"})
-    shown << Column(w.List(name), 0);
-  if (withFractions)
-    shown << Column(w.List("ListBoxFracX"), 0) << Column(w.List("ListBoxFracY"), 0);
-  for (const char* name : {"ListBoxPhaseX1", "ListBoxPhaseY1", "ListBoxPhaseX2", "ListBoxPhaseY2"})
-    shown << Column(w.List(name), 1);
-  for (const QString& text : shown)
-    if (!text.isEmpty() && !fw::ParseNumber(text)) return false;
-  return true;
+  for (const auto& control : w.Controls())
+    if (const auto* list = dynamic_cast<const fw::Listbox*>(control.get()))
+      shown << Column(*list, list->ColumnCount() - 1);
+  return std::all_of(shown.begin(), shown.end(),
+                     [](const QString& text) { return text.isEmpty() || fw::ParseNumber(text); });
 }
 
-// Each row of the phase X fugacities equals that of phase Y, as far as the 7
-// digits shown tell.
-inline void ExpectEqualFugacities(fw::Window& w) {
+// At a solution each phase's molar volume solves the pressure P at T, its
+// density is the mass of its shown composition over that volume, and each
+// component has one fugacity in both phases, as far as the 7 digits shown tell.
+inline void ExpectPhasesInEquilibrium(fw::Window& w, double T, double P) {
+  const QStringList names = {"H2O", "CO2", "CH4", "NaCl", "KCl"};
+  for (const std::string phase : {"X", "Y"}) {
+    SCOPED_TRACE("phase " + phase);
+    const fw::Listbox& rows = w.List("ListBoxPhase" + phase + "1");
+    Globals::Composition x{};
+    for (int row = 0; row < rows.ListCount(); ++row)
+      x.at(names.indexOf(rows.Cell(row, 0))) = Val(rows.Cell(row, 1));
+    double mass = 0;
+    for (int i = 0; i < 5; ++i) mass += x[i] * Globals::MolarMass[i];
+    const double Vm = Val(w.List("ListBoxVm" + phase).Cell(0, 0));
+    EXPECT_NEAR(Val(w.List("ListBoxD" + phase).Cell(0, 0)), mass / Vm, 1e-5 * mass / Vm);
+    EXPECT_NEAR(Globals::Pressure(x, T, Vm), P, 1e-4 * P);
+  }
   const fw::Listbox& X = w.List("ListBoxPhaseX2");
   const fw::Listbox& Y = w.List("ListBoxPhaseY2");
-  ASSERT_EQ(X.ListCount(), Y.ListCount());
-  for (int row = 0; row < X.ListCount(); ++row) {
-    const double fX = Val(X.Cell(row, 1));
-    EXPECT_NEAR(fX, Val(Y.Cell(row, 1)), 1e-5 * fX) << X.Cell(row, 0).toStdString();
-  }
+  for (int row = 0; row < X.ListCount(); ++row)
+    EXPECT_NEAR(Val(X.Cell(row, 1)), Val(Y.Cell(row, 1)), 1e-5 * Val(X.Cell(row, 1))) << row;
 }
 
-// Resizes the window's content to a height, as the user's dragging does.
-inline void ResizeTo(fw::Window& w, int height) {
-  w.Frame()->resize(w.Frame()->width(), w.Frame()->height() - w.Height() + height);
-  QCoreApplication::processEvents();
-}
+// Keeps the phase state of the shared fluid state (K-values, phase
+// compositions, salt percentages) as it was.
+struct PhaseStateKept {
+  ~PhaseStateKept() {
+    std::tie(Globals::K_liq_vap, Globals::xgas, Globals::ygas, Globals::ASnumber) = saved;
+  }
+  std::tuple<Globals::Composition, Globals::Composition, Globals::Composition, Globals::Composition>
+      saved{Globals::K_liq_vap, Globals::xgas, Globals::ygas, Globals::ASnumber};
+};
 
 template <class W>
 class EquilibriumDriving : public Driving<W> {
  protected:
-  EquilibriumDriving()
-      : saved_{Globals::K_liq_vap, Globals::xgas, Globals::ygas, Globals::ASnumber} {}
-  ~EquilibriumDriving() override {
-    std::tie(Globals::K_liq_vap, Globals::xgas, Globals::ygas, Globals::ASnumber) = saved_;
-  }
   fw::Listbox& ListOf(const char* name) { return this->w.List(name); }
   bool Shows(const char* control) { return this->w.ControlByName(control).Visible(); }
-
- private:
-  std::tuple<Globals::Composition, Globals::Composition, Globals::Composition, Globals::Composition>
-      saved_;
+  PhaseStateKept kept_;
 };
 
 }  // namespace equilibrium_driving
