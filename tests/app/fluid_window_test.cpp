@@ -32,11 +32,10 @@ constexpr double kWater = 55.508435061791985;  // mol H2O in 1 kg H2O
 struct Component {
   const char *entry, *mass, *amount, *molality;
 };
-constexpr Component kComponents[5] = {{"dataEntry1", "massH2O", "asH2O", nullptr},
-                                      {"dataEntry2", "massCO2", "asCO2", "molCO2"},
-                                      {"dataEntry3", "massCH4", "asCH4", "molCH4"},
-                                      {"dataEntry4", "massNaCl", "asNaCl", "molNaCl"},
-                                      {"dataEntry5", "massKCl", "asKCl", "molKCl"}};
+constexpr Component kComponents[5] = {
+    {"dataEntry1", "massH2O", "asH2O", nullptr},      {"dataEntry2", "massCO2", "asCO2", "molCO2"},
+    {"dataEntry3", "massCH4", "asCH4", "molCH4"},     {"dataEntry4", "massNaCl", "asNaCl", "molNaCl"},
+    {"dataEntry5", "massKCl", "asKCl", "molKCl"}};
 
 // Keys typed into the entry of component k ('\b' is Backspace), after what
 // it holds or, with home, before it.

@@ -20,11 +20,9 @@ TEST_F(MenuBarTest, MenusHoldTheirItemsInOrderWithTheirShortcuts) {
   MenuBar1* bar = MenuBarInstance();
   EXPECT_EQ(bar->fileMenu()->title() + " " + bar->editMenu()->title(), "&File &Edit");
   QStringList shown;
-  for (const QAction* item : bar->fileMenu()->actions() + bar->editMenu()->actions()) {
+  for (const QAction* item : bar->fileMenu()->actions() + bar->editMenu()->actions())
     shown << item->objectName() + " " + (item->isSeparator() ? "-" : item->text()) + " " +
                  item->shortcut().toString();
-    EXPECT_EQ(bar->Item(item->objectName()), item);
-  }
   EXPECT_EQ(shown, QStringList({"FileQuit &Quit Ctrl+Q", "EditUndo &Undo Ctrl+Z", "UntitledMenu1 - ",
                                 "EditCut Cu&t Ctrl+X", "EditCopy &Copy Ctrl+C", "EditPaste &Paste Ctrl+V",
                                 "EditClear &Delete ", "UntitledMenu0 - ", "EditSelectAll Select &All Ctrl+A"}));

@@ -8,16 +8,12 @@ fw::WindowBlocks ExampleWindow::Blocks() {
   static constexpr auto kBlocks = fw::EncodeWindow([] {
     using namespace fw::decl;
     return fw::Declare(
-        fw::decl::Window("Example", 360, 380).Placement(2),
-        StoredOrder::Table,
-        StaticText("Temperature", 20, 20, 110, 25).Text("Temperature").Size(16),
+        fw::decl::Window("Example", 360, 380).Placement(2), StoredOrder::Table,
         EditField("dataEntryT", 135, 20, 100, 25).Size(16),
         RadioButton("Kelvin", 262, 17, 70, 20).Caption("in K").Size(12).On(),
         RadioButton("Celsius", 262, 38, 70, 20).Caption("in \u02DAC").Size(12),
-        GroupBox("GroupBox1", 255, 10, 85, 54),
         PushButton("calculate", 20, 80, 105, 30).Caption("calculate").Size(18).Default(),
         StaticText("Result", 135, 85, 120, 25).Size(16),
-        StaticText("warning", 20, 130, 320, 30).Size(12).Color(0xFF0000).Multiline(),
         Listbox("ListBox1", 20, 170, 200, 195).Columns(2, "50%, 50%").Heading().Size(10),
         PushButton("fill", 230, 170, 60, 25).Caption("fill"));
   });

@@ -49,9 +49,9 @@ inline void ExpectExponentsAfterTheirBases(const fw::Window& w) {
   }
 }
 
-// Written as the program's windows are: a temperature entry, its unit radios
-// under a group box created after them, a default button, a result label, and
-// a list whose value cells the user may edit after a click.
+// Written as the program's windows are: a temperature entry, its unit radios,
+// a default button, a result label, and a list whose value cells the user may
+// edit after a click.
 class ExampleWindow : public fw::WindowClass<ExampleWindow> {
  public:
   static fw::WindowBlocks Blocks();

@@ -10,7 +10,6 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 
 #include "app/fluid_window.h"
 #include "app/framework/YieldHook.h"
@@ -146,17 +145,12 @@ TEST_F(Windows, CodeFillsAListSilentlyAndAUsersEditOfAClickedCellRaisesCellTextC
 
 // The library yields every few nanoseconds of work: the event loop runs at
 // most once an interval.
-TEST(RuntimeYield, EventsAreHandledAtMostOnceAnIntervalAndNotAtAllOnceRemoved) {
+TEST(RuntimeYield, EventsAreHandledAtMostOnceAnInterval) {
   fw::InstallRuntimeYield(60'000, 1);  // a minute apart: no second turn within this test
   const long served = fw::RuntimeYieldsServed();
   for (int i = 0; i < 3; ++i) RuntimeBackgroundTask();
   EXPECT_EQ(fw::RuntimeYieldsServed() - served, 1) << "the first yield after installing only";
   fw::RemoveRuntimeYield();
-  bool ran = false;
-  QTimer::singleShot(0, qApp, [&] { ran = true; });
-  RuntimeBackgroundTask();
-  EXPECT_FALSE(ran) << "the library's no-op";
-  QCoreApplication::processEvents();
 }
 
 }  // namespace
