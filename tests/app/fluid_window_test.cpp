@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <string_view>
-#include <tuple>
 #include <vector>
 
 #include "app/fluid_window.h"
@@ -128,6 +127,9 @@ const double g10 = (((10 * 18.01528 + 0 * 44.0098) + 0 * 16.04276) + 0 * 58.4624
 const double w10 = ((10.0 * 100) * 18.01528) / g10;
 const double g120 = (((120 * 18.01528 + -20 * 44.0098) + 0 * 16.04276) + 0 * 58.462468) + 0 * 74.57143;
 const double w120 = ((120.0 * 100) * 18.01528) / g120, w20 = ((-20.0 * 100) * 44.0098) / g120;
+// Water alone, its amount at the upper bound of "continue" and just below the lower one.
+const double wUp = ((100.000001 * 100) * 18.01528) / (100.000001 * 18.01528);
+const double wLow = ((99.9999989 * 100) * 18.01528) / (99.9999989 * 18.01528);
 // Molality: g of fluid per kg of water; mol per kg of water. "-3" and "-6"
 // still gave a positive mass, "-30" and "-60" do not.
 const double gNaCl = 1000 + 1 * 58.462468, gCO2 = 1000 + -3 * 44.0098, gCO2b = 1000 + -6 * 44.0098;
@@ -149,12 +151,17 @@ const Conversion kConversions[] = {
      {(10 * f10) / 18.01528, 0, 0, (9 * f10) / 58.462468, 0}},
     {"as % of water and carbon dioxide", "Mole", {{0, "90"}, {1, "10"}}, true, {w0, w1, 0, 0, 0}, {90, 10, 0, 0, 0},
      {(w0 * (1000 / w0)) / 18.01528, (w1 * (1000 / w0)) / 44.0098, 0, 0, 0}},
-    {"as % of carbon dioxide alone", "Mole", {{1, "10"}}, false, {0, 100, 0, 0, 0}, {0, 10, 0, 0, 0}, {}},
+    {"as % of a trace of carbon dioxide alone", "Mole", {{1, "0.01"}}, false,
+     {0, ((0.01 * 100) * 44.0098) / (0.01 * 44.0098), 0, 0, 0}, {0, 0.01, 0, 0, 0}, {}},
     {"erased amount keeps the last mass %", "Mole", {{1, "10\b\b"}}, false, {0, 100, 0, 0, 0}, {}, {}},
     {"as % with a negative mass: mass % kept", "Mole", {{0, "10"}, {1, "-5"}}, false, {w10, 0, 0, 0, 0},
      {10, -5, 0, 0, 0}, {(w10 * (1000 / w10)) / 18.01528, 0, 0, 0, 0}},
     {"negative as % summing to 100", "Mole", {{0, "120"}, {1, "-20"}}, true, {w120, w20, 0, 0, 0},
      {120, -20, 0, 0, 0}, {(w120 * (1000 / w120)) / 18.01528, (w20 * (1000 / w120)) / 44.0098, 0, 0, 0}},
+    {"as % at the upper bound: accepted", "Mole", {{0, "100.000001"}}, true, {wUp, 0, 0, 0, 0},
+     {100.000001, 0, 0, 0, 0}, {(wUp * (1000 / wUp)) / 18.01528, 0, 0, 0, 0}},
+    {"as % just below the lower bound: refused", "Mole", {{0, "99.9999989"}}, false, {wLow, 0, 0, 0, 0},
+     {99.9999989, 0, 0, 0, 0}, {(wLow * (1000 / wLow)) / 18.01528, 0, 0, 0, 0}},
     {"molality: water is the preset whatever is typed", "Molality", {{0, "7"}}, true, {100, 0, 0, 0, 0},
      {100, 0, 0, 0, 0}, {kWater, 0, 0, 0, 0}},
     {"molality of sodium chloride", "Molality", {{3, "1"}}, true,
@@ -183,19 +190,6 @@ TEST_F(FluidWindowTest, TypedEntriesFillTheArraysAndTheRecalculatedCompositionAn
     Composition fraction;
     for (int i = 0; i < 5; ++i) fraction[i] = c.amount[i] / 100;
     ExpectContinue(c.accepted, fraction);
-  }
-}
-
-// Totals at the bounds are accepted, totals just beyond them refused, judged
-// on the array of the unit.
-TEST_F(FluidWindowTest, ContinueAcceptsTotalsAtTheBoundsOnly) {
-  for (const auto& [unit, water, accepted] :
-       {std::tuple{"Mole", "99.999999", true}, std::tuple{"Mole", "100.000001", true},
-        std::tuple{"Mole", "99.9999989", false}, std::tuple{"Mass", "100.0000011", false}}) {
-    SCOPED_TRACE(water);
-    Reopen(unit);
-    Type({{0, water}});
-    ExpectContinue(accepted, {fw::Val(water) / 100, 0, 0, 0, 0});
   }
 }
 
@@ -229,6 +223,12 @@ TEST_F(FluidWindowTest, NewUnitAndClearStartAfresh) {
       expectFresh(unit, !clear && unit == 2);
     }
   }
+  // An erased amount leaves its last mass % shown with every entry empty: a
+  // new unit empties the table all the same.
+  Click("Mole");
+  Type({{1, "10\b\b"}});
+  Click("Mass");
+  expectFresh(0, false);
 }
 
 }  // namespace

@@ -14,8 +14,7 @@ fw::WindowBlocks ExampleWindow::Blocks() {
         RadioButton("Celsius", 262, 38, 70, 20).Caption("in \u02DAC").Size(12),
         PushButton("calculate", 20, 80, 105, 30).Caption("calculate").Size(18).Default(),
         StaticText("Result", 135, 85, 120, 25).Size(16),
-        Listbox("ListBox1", 20, 170, 200, 195).Columns(2, "50%, 50%").Heading().Size(10),
-        PushButton("fill", 230, 170, 60, 25).Caption("fill"));
+        Listbox("ListBox1", 20, 170, 200, 195).Columns(2, "50%, 50%").Heading().Size(10));
   });
   return kBlocks;
 }
@@ -26,15 +25,6 @@ bool ExampleWindow::ListBox1_CellClick(int row, int column, int, int) {
   List("ListBox1").SetCellType(row, 1, fw::Listbox::kEditable);
   List("ListBox1").EditCell(row, 1);
   return false;
-}
-
-void ExampleWindow::fill_Action() {
-  fw::Listbox& list = List("ListBox1");
-  list.SetHeading(1, "x");
-  for (const char* name : {"H2O", "CO2", "CH4"}) {
-    list.AddRow(name);
-    list.SetCell(list.LastIndex(), 1, "0.5");
-  }
 }
 
 // --- PanelWindow ---------------------------------------------------------------

@@ -56,15 +56,13 @@ class ExampleWindow : public fw::WindowClass<ExampleWindow> {
  public:
   static fw::WindowBlocks Blocks();
   static fw::Handlers Handlers() {
-    return {FW_HANDLER(ExampleWindow, calculate, Action), FW_HANDLER(ExampleWindow, fill, Action),
-            FW_HANDLER(ExampleWindow, ListBox1, CellClick),
+    return {FW_HANDLER(ExampleWindow, calculate, Action), FW_HANDLER(ExampleWindow, ListBox1, CellClick),
             FW_HANDLER(ExampleWindow, ListBox1, CellTextChange)};
   }
   void calculate_Action() {
     const double T = fw::Val(Field("dataEntryT").Text()) + (Radio("Celsius").Value() ? 273.15 : 0);
     Label("Result").SetText(fw::Str(T) + " K");
   }
-  void fill_Action();
   bool ListBox1_CellClick(int row, int column, int x, int y);
   void ListBox1_CellTextChange(int row, int column) { edits.emplace_back(row, column); }
   void Event_Activate() override { ++activations; }

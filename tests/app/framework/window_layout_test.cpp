@@ -1,8 +1,11 @@
-// Every window of the program as it is drawn, measured in the fonts in use:
-// each control lies inside its window and its frame, no control covers
+// Every window of the program as it is drawn, measured in the program's own
+// font: each control lies inside its window and its frame, no control covers
 // another or straddles a frame's edge, every text fits its control, every
-// picture fills its control, and each control shows the font, alignment and
-// wrapping its block asks for.
+// picture fills its control and is drawn there, each control shows the font,
+// alignment and wrapping its block asks for, and a window opens at its size,
+// white, shown or hidden as its block says, keeping its scroll bars inside
+// when shrunk. No place or text of a declaration is repeated here: the
+// properties hold for any window drawn as designed.
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -11,13 +14,16 @@
 #include <QMainWindow>
 #include <QPainter>
 #include <QPushButton>
+#include <QHeaderView>
 #include <QScrollBar>
+#include <QTableWidget>
 
 #include <set>
 #include <tuple>
 
 #include "app/application.h"
 #include "app/framework/BlockReader.h"
+#include "app/framework/BlockStyle.h"
 #include "app/framework/test_windows.h"
 
 namespace {
@@ -83,6 +89,21 @@ void ExpectAsItsBlockSays(const fw::RectControl& c, const fw::BlockRecords& bloc
               kAlignments[block.Integer("TextAlign")]);
     EXPECT_EQ(label->wordWrap(), block.Flag("Multiline"));
   }
+  if (const auto* list = qobject_cast<const QTableWidget*>(widget)) {
+    EXPECT_EQ(list->columnCount(), block.Integer("ColumnCount"));
+    EXPECT_TRUE(list->verticalHeader()->isHidden()) << "no row numbers";
+    int columns = 0;
+    for (int c = 0; c < list->columnCount(); ++c) columns += list->columnWidth(c);
+    EXPECT_NEAR(columns, list->viewport()->width(), list->columnCount()) << "the columns fill the list";
+  }
+  // A framed rectangle shows its bevel on all four edges.
+  if (c.Class() == fw::BlockClass::Rectangle && block.Integer("BorderWidth") > 0) {
+    const QImage shot = c.Widget()->grab().toImage();
+    const int w = shot.width(), h = shot.height();
+    for (const auto& [x, y, colour] : {std::tuple{0, h / 2, "TopLeftColor"}, {w / 2, 0, "TopLeftColor"},
+                                       {w - 1, h / 2, "BottomRightColor"}, {w / 2, h - 1, "BottomRightColor"}})
+      EXPECT_EQ(shot.pixelColor(x, y), fw::ColourOf(block.Colour(colour))) << x << "," << y;
+  }
   const auto* bar = qobject_cast<const QScrollBar*>(widget);
   EXPECT_TRUE(!bar || bar->orientation() == (c.Height() > c.Width() ? Qt::Vertical : Qt::Horizontal));
   const QPixmap* picture = nullptr;
@@ -112,6 +133,7 @@ TEST_F(ProgramWindows, EveryControlLiesInItsFrameUncoveredWithItsTextAndPictureF
     const fw::Window& w = registration.open();
     EXPECT_EQ(QSize(w.Width(), w.Height()), QSize(designed.Integer("Width"), designed.Integer("Height")));
     EXPECT_EQ(w.Frame()->isVisible(), designed.Flag("Visible"));
+    EXPECT_EQ(w.Frame()->windowFlags().testFlag(Qt::WindowCloseButtonHint), designed.Flag("CloseButton"));
     EXPECT_EQ(w.Content()->palette().color(QPalette::Window), QColor(Qt::white));
     ExpectExponentsAfterTheirBases(w);
     // A resizable window's panel may reach as far as the window can grow.

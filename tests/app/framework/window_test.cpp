@@ -85,6 +85,7 @@ TEST_F(Windows, RadioButtonsWithOneParentFormAGroupApartFromThoseAroundIt) {
   EXPECT_EQ(w.lastMe, &w.ControlByName("B")) << "Me is the control whose event is handled";
   EXPECT_THROW(w.Me(), fw::NilObjectException) << "outside a handler there is no Me";
   w.Radio("C").SetValue(false);
+  EXPECT_FALSE(w.Radio("C").Value()) << "code turns the last one off";
   EXPECT_TRUE(w.Radio("B").Value());
 }
 
@@ -112,7 +113,11 @@ TEST_F(Windows, CodeFillsAListSilentlyAndAUsersEditOfAClickedCellRaisesCellTextC
   fw::Listbox& list = w.List("ListBox1");
   QTableWidget* table = list.Table();
   EXPECT_NEAR(table->columnWidth(0), table->viewport()->width() / 2, 1) << "50%, 50%";
-  w.Button("fill").Push();
+  list.SetHeading(1, "x");
+  for (const char* name : {"H2O", "CO2", "CH4"}) {
+    list.AddRow(name);
+    list.SetCell(list.LastIndex(), 1, "0.5");
+  }
   EXPECT_EQ(list.ListCount(), 3);
   EXPECT_EQ(list.LastIndex(), 2);
   EXPECT_EQ(list.Cell(1, 0), "CO2");
