@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev
-  fonts-dejavu-core fonts-dejavu-extra locales
+  fonts-dejavu-core fonts-dejavu-extra
 )
 
 missing=()
@@ -24,9 +24,3 @@ if ((${#missing[@]})); then
   apt-get install -y -qq "${missing[@]}"
 fi
 
-# The number-format tests also run under a German locale.
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-  sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' >> /etc/locale.gen
-  locale-gen >/dev/null
-fi
