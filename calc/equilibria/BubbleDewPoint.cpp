@@ -1,6 +1,7 @@
 #include "calc/equilibria/BubbleDewPoint.h"
 
 #include "app/framework/Controls.h"
+#include "app/scroll_panel.h"
 #include "app/picture_resources.h"
 #include "calc/equilibria/ListDeclarations.h"
 #include "calc/equilibria/ResultControls.h"
@@ -254,5 +255,5 @@ void BubbleDewPoint::Clear_Action() {
 
 void BubbleDewPoint::LVpoint_Action() { TPx_range::Instance().Show(); }
 
-void BubbleDewPoint::ScrollBar1_ValueChanged() { equilibria::ScrollPanelTo(*this); }
-void BubbleDewPoint::Event_Resizing() { equilibria::FitScrollBar(*this, kContentHeight); }
+void BubbleDewPoint::ScrollBar1_ValueChanged() { scroll_panel::MovePanelToBar(*this); }
+void BubbleDewPoint::Event_Resizing() { scroll_panel::FitBarToWindow(*this, kContentHeight); }

@@ -1,6 +1,7 @@
 #include "calc/equilibria/LiquidVapourEq.h"
 
 #include "app/framework/Controls.h"
+#include "app/scroll_panel.h"
 #include "calc/equilibria/ListDeclarations.h"
 #include "calc/equilibria/ResultControls.h"
 #include "calc/equilibria/SLV.h"
@@ -183,5 +184,5 @@ void LiquidVapourEq::Clear_Action() {
 void LiquidVapourEq::SLVbutton_Action() { SLV::Instance().Show(); }
 void LiquidVapourEq::LVpoint_Action() { TPx_range::Instance().Show(); }
 
-void LiquidVapourEq::ScrollBar1_ValueChanged() { equilibria::ScrollPanelTo(*this); }
-void LiquidVapourEq::Event_Resizing() { equilibria::FitScrollBar(*this, kContentHeight); }
+void LiquidVapourEq::ScrollBar1_ValueChanged() { scroll_panel::MovePanelToBar(*this); }
+void LiquidVapourEq::Event_Resizing() { scroll_panel::FitBarToWindow(*this, kContentHeight); }

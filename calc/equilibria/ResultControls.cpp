@@ -5,24 +5,6 @@
 
 namespace equilibria {
 
-namespace {
-// The scroll bar stands beside the panel, 15 pixels short of the window's
-// bottom edge (the size box).
-constexpr int kSizeBox = 15;
-}  // namespace
-
-void ScrollPanelTo(fw::Window& window) {
-  fw::RectControl& panel = window.ControlByName("Rectangle1");
-  panel.SetTop(-window.Scroll("ScrollBar1").Value());
-  panel.Refresh();
-}
-
-void FitScrollBar(fw::Window& window, int contentHeight) {
-  fw::ScrollBar& bar = window.Scroll("ScrollBar1");
-  bar.SetHeight(window.Height() - kSizeBox);
-  bar.SetMaximum(contentHeight - window.Height());
-}
-
 void EmptyResultLists(fw::Window& window, bool withFractions) {
   for (const char* list : {"ListBoxVmX", "ListBoxDX", "ListBoxFracX", "ListBoxPhaseX1",
                            "ListBoxPhaseX2", "ListBoxVmY", "ListBoxDY", "ListBoxFracY",

@@ -1,18 +1,12 @@
 // What the two phase-equilibrium windows ("Bubble-Dew point" and
-// "Liquid-Vapour Equilibrium") do alike with their controls: the scroll
-// panel that holds everything but the scroll bar, and the writing of a
-// calculation's results into the result lists.
+// "Liquid-Vapour Equilibrium") do alike with their result controls: the
+// writing of a calculation's results into the result lists.
 #pragma once
 
 #include "app/framework/Window.h"
 #include "calc/equilibria/equilibrium_result.h"
 
 namespace equilibria {
-
-// `Rectangle1` follows the scroll bar `ScrollBar1`.
-void ScrollPanelTo(fw::Window& window);
-// At window height h the bar is h - 15 high and scrolls over content - h.
-void FitScrollBar(fw::Window& window, int contentHeight);
 
 // Writes `Answer`, the volume fractions (when the window has them), molar
 // volumes, densities, compositions and fugacities of both phases, then

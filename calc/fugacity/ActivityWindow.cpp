@@ -3,6 +3,7 @@
 #include "app/framework/Controls.h"
 #include "app/framework/RunInputs.h"
 #include "app/framework/ValStr.h"
+#include "app/scroll_panel.h"
 #include "calc/fugacity/ComponentList.h"
 #include "calc/pvt/FirstVolumeApproach.h"
 #include "calc/pvt/MathAnal.h"
@@ -130,17 +131,8 @@ FW_REGISTER_WINDOW(ActivityWindow);
 
 void ActivityWindow::Event_Activate() { fugacity::SetComponentListHeadings(*this, "activity"); }
 
-void ActivityWindow::ScrollBar1_ValueChanged() {
-  fw::RectControl& panel = ControlByName("Rectangle1");
-  panel.SetTop(-Scroll("ScrollBar1").Value());
-  panel.Refresh(true);
-}
-
-void ActivityWindow::Event_Resizing() {
-  fw::ScrollBar& bar = Scroll("ScrollBar1");
-  bar.SetHeight(Height() - 15);
-  bar.SetMaximum(kPanelExtent - Height());
-}
+void ActivityWindow::ScrollBar1_ValueChanged() { scroll_panel::MovePanelToBar(*this); }
+void ActivityWindow::Event_Resizing() { scroll_panel::FitBarToWindow(*this, kPanelExtent); }
 
 // A new state point or first approach: no molar volume yet, and everything
 // after it goes too.

@@ -120,6 +120,7 @@ TEST_F(BubbleDewWindow, SolutionOnlyForPhasesInEquilibriumAndFieldsWithoutANumbe
     SCOPED_TRACE(c.what);
     Globals::fraction = c.z;
     Press("Clear");
+    EXPECT_EQ(Shown("Answer") + Shown("ResultText"), "");
     for (const char* radio : {c.mode, c.unit, c.bulk})
       if (radio) Choose(radio);
     if (c.Th) {

@@ -1,4 +1,5 @@
 // The "Activities" window driven through its controls.
+#include "calc/fugacity/ActivityWindow.h"
 #include "calc/pvt/window_driving.h"
 
 using namespace driving;
@@ -59,6 +60,16 @@ TEST_F(WindowTest, Activities) {
         "StandardChoice2", "dataEntryPref=x", "calculate",
         "warning1?put a number for reference pressure"}},
   });
+}
+
+// The panel of all controls but the scroll bar is 860 pixels high.
+TEST_F(WindowTest, ActivitiesPanelFollowsItsScrollBar) {
+  ActivityWindow& w = ActivityWindow::Instance();
+  w.Show();
+  fw::ScrollBar& bar = w.Scroll("ScrollBar1");
+  EXPECT_EQ(std::pair(bar.Maximum(), bar.Height()), std::pair(860 - w.Height(), w.Height() - 15));
+  bar.SetValue(100);
+  EXPECT_EQ(w.ControlByName("Rectangle1").Top(), -100);
 }
 
 }  // namespace
