@@ -127,7 +127,8 @@ enum class Verdict {
 // Tests the first component, in index order, with a positive bulk fraction,
 // in this order (the last failing test decides): for 0 < z < 1 the
 // composition and the volume test; then, when asked, whether every present
-// component has equal fugacities (IsEquilibrium); for z = 1 the volume test.
+// component has equal fugacities (as IsEquilibrium tests them); for z = 1 the
+// volume test.
 Verdict JudgeSplit(const Composition& z, const Composition& x, const Composition& y,
                    const PhaseSplitResult& run, bool checkFugacities);
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include <QScopedValueRollback>
 #include <QWidget>
 
 #include "app/framework/Controls.h"
@@ -59,18 +60,6 @@ const QString kAvailable = "data is available in:";
 const QString kNotWritten = "could not write:";
 // No pressure exists at or below the lowest admissible volume of the fluid.
 const QString kVolumeTooSmall = "volume too small";
-
-// Marks the window busy for the length of a table or an export.
-class RunningFlag {
- public:
-  explicit RunningFlag(bool& flag) : flag_(flag) { flag_ = true; }
-  ~RunningFlag() { flag_ = false; }
-  RunningFlag(const RunningFlag&) = delete;
-  RunningFlag& operator=(const RunningFlag&) = delete;
-
- private:
-  bool& flag_;
-};
 
 }  // namespace
 
@@ -148,7 +137,7 @@ void Isochore::Event_Activate() {
 
 void Isochore::calculate_Action() {
   if (running_) return;
-  RunningFlag running(running_);
+  const QScopedValueRollback<bool> running(running_, true);
   List("ListBox1").DeleteAllRows();
   SetFileLabels(*this, "", "", "");
   // One fluid and one molar volume for the whole table: a fluid accepted, or
@@ -165,7 +154,7 @@ void Isochore::calculate_Action() {
 
 void Isochore::Export_Action() {
   if (running_) return;
-  RunningFlag running(running_);
+  const QScopedValueRollback<bool> running(running_, true);
   SetFileLabels(*this, "", "", "");
   // The header and every line are of one fluid at one molar volume.
   const Globals::Composition x = Globals::fraction;
