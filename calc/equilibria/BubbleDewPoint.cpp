@@ -201,6 +201,7 @@ void BubbleDewPoint::FirstApproach_Action() {
     equilibria::ShowResult(*this, equilibria::MessageOnly(approach.refusal), false);
     return;
   }
+  start_ = approach.state;
   Field("dataEntry2").SetText(approach.start);
   equilibria::FillPhaseLists(List("ListBoxPhaseX"), List("ListBoxPhaseY"));
   equilibria::EmptyResultLists(*this, false);
@@ -217,7 +218,7 @@ void BubbleDewPoint::calculate_Action() {
   input.startText = Field("dataEntry2").Text();
   input.bulkAfterRun = [this] { return BulkOf(*this); };
   const equilibria::BubbleDewResult result =
-      equilibria::CalculateBubbleDewPoint(input, [this] { return IsOpen(); });
+      equilibria::CalculateBubbleDewPoint(input, start_, [this] { return IsOpen(); });
   if (result.stopped) return;
   equilibria::ShowResult(*this, result, false);
   Label("PhaseX1").SetText(result.captionX);
@@ -230,11 +231,14 @@ bool BubbleDewPoint::ListBoxPhaseX_CellClick(int row, int, int, int) {
 bool BubbleDewPoint::ListBoxPhaseY_CellClick(int row, int, int, int) {
   return equilibria::OpenValueCell(List("ListBoxPhaseY"), row);
 }
+// Stored in the shared phase compositions and in this window's start.
 void BubbleDewPoint::ListBoxPhaseX_CellTextChange(int row, int) {
   equilibria::StoreEditedFraction(List("ListBoxPhaseX"), row, Globals::xgas);
+  equilibria::StoreEditedFraction(List("ListBoxPhaseX"), row, start_.x);
 }
 void BubbleDewPoint::ListBoxPhaseY_CellTextChange(int row, int) {
   equilibria::StoreEditedFraction(List("ListBoxPhaseY"), row, Globals::ygas);
+  equilibria::StoreEditedFraction(List("ListBoxPhaseY"), row, start_.y);
 }
 
 void BubbleDewPoint::Clear_Action() {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "app/framework/Window.h"
+#include "calc/equilibria/bubble_dew_point.h"
 
 class BubbleDewPoint : public fw::WindowClass<BubbleDewPoint> {
  public:
@@ -31,4 +32,11 @@ class BubbleDewPoint : public fw::WindowClass<BubbleDewPoint> {
 
  private:
   void NameSought(const char* quantity, const char* unit);
+
+  // What "calculate" starts from: the given temperature and pressure of the
+  // last first approach of this window, and its start compositions as this
+  // window's phase lists and runs left them. Other windows write the shared
+  // scalars and phase compositions too; this window computes only at the
+  // state it was given.
+  equilibria::BubbleDewStart start_;
 };

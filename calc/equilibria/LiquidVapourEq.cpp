@@ -138,6 +138,7 @@ void LiquidVapourEq::CalFirstApproach_Action() {
     equilibria::ShowResult(*this, equilibria::MessageOnly(approach.refusal), true);
     return;
   }
+  startK_ = approach.K;
   Field("dataEntry3").SetText(approach.startFraction);
   Field("dataEntry2").SetText(approach.startPressure);
   equilibria::FillPhaseLists(List("ListBoxPhaseX"), List("ListBoxPhaseY"));
@@ -152,7 +153,7 @@ void LiquidVapourEq::calculate_Action() {
   input.pressureText = Field("dataEntry2").Text();
   input.fractionText = Field("dataEntry3").Text();
   const equilibria::EquilibriumResult result =
-      equilibria::CalculateLiquidVapourSplit(input, [this] { return IsOpen(); });
+      equilibria::CalculateLiquidVapourSplit(input, startK_, [this] { return IsOpen(); });
   if (result.stopped) return;
   equilibria::ShowResult(*this, result, true);
 }

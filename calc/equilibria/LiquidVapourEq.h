@@ -6,6 +6,7 @@
 #pragma once
 
 #include "app/framework/Window.h"
+#include "fluid/Globals.h"
 
 class LiquidVapourEq : public fw::WindowClass<LiquidVapourEq> {
  public:
@@ -26,4 +27,10 @@ class LiquidVapourEq : public fw::WindowClass<LiquidVapourEq> {
   void LVpoint_Action();
   void ScrollBar1_ValueChanged();
   void Event_Resizing() override;
+
+ private:
+  // The K-values "calculate" starts from: those of this window's last first
+  // approach or of the last pass of its last run, whatever other windows
+  // leave in the shared ones meanwhile. All 0 before a first approach.
+  Globals::Composition startK_{};
 };

@@ -40,7 +40,12 @@ BubbleDewApproach BubbleDewFirstApproach(const BubbleDewApproachInput& input) {
   }
   const Composition K = Globals::WilsonDistribution(T, P);
   Globals::K_liq_vap = K;
-  RachfordRiceSplit(z, K, m, Globals::xgas, Globals::ygas);
+  BubbleDewStart& state = shown.state;
+  state.temperature = T;
+  state.pressure = P;
+  RachfordRiceSplit(z, K, m, state.x, state.y);
+  Globals::xgas = state.x;
+  Globals::ygas = state.y;
   return shown;
 }
 

@@ -13,7 +13,9 @@
 //   - Globals::K_liq_vap from the Wilson correlation, and the start
 //     compositions Globals::xgas / Globals::ygas: the bulk fluid as phase X
 //     (Liquid, or neither radio) or as phase Y (Vapour), the other phase by K.
-// It gives back the text for `dataEntry2`. The window then refills its
+// It gives back the text for `dataEntry2`, and the temperature, pressure and
+// compositions it wrote, which the window keeps for its calculation
+// (BubbleDewStart). The window then refills its
 // phase lists from Globals::xgas / ygas with FillPhaseLists (phase_lists.h),
 // sets `PhaseX1` / `PhaseY1` to "Phase X" / "Phase Y" and empties `Answer`,
 // `ResultText` and the result lists.
@@ -42,6 +44,7 @@ struct BubbleDewApproachInput {
 struct BubbleDewApproach {
   QString start;    // `dataEntry2`: the start pressure (MPa) or temperature (K)
   QString refusal;  // for `ResultText` when the entry held no number
+  BubbleDewStart state;
 };
 
 // The start temperature of a homogenization temperature search, K.

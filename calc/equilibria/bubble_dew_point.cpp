@@ -24,9 +24,21 @@ void MarkSolutionColumn(BulkPhase bulk, double VmX, double VmY, BubbleDewResult&
   }
 }
 
+// Why a run found no solution: empty for a solution.
+QString NoSolutionReason(const PhaseSplitResult& run, const Composition& z,
+                         const Composition& x, const Composition& y) {
+  if (run.outcome != SplitOutcome::Converged) return kNoSolution;
+  switch (JudgeSplit(z, x, y, run, /*checkFugacities=*/true)) {
+    case Verdict::None: break;
+    case Verdict::TrivialSolution: return kTrivialSolution;
+    case Verdict::FugacitiesNotEqual: return kFugacitiesNotEqual;
+  }
+  return IsEquilibrium(z, x, y, run) ? QString() : kNoSolution;
+}
+
 }  // namespace
 
-BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
+BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input, BubbleDewStart& start,
                                         const std::function<bool()>& stillOpen) {
   BubbleDewResult result;
   const auto refuse = [&result](const QString& message) {
@@ -37,8 +49,8 @@ BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
   // yields would feed the sought pressure in as a temperature, or the other
   // way round.
   const bool pressureSought = input.mode == HomogenizationMode::Temperature;
-  // The given quantity is the one of the last first approach.
-  const double given = pressureSought ? Globals::TK_global : Globals::PMPa_global;
+  // The given quantity is the one of the window's last first approach.
+  const double given = pressureSought ? start.temperature : start.pressure;
   const std::optional<double> typedStart = fw::ParseNumber(input.startText);
   // The bulk fluid of this run: a composition entered anew during the run
   // must not mix into it.
@@ -55,10 +67,9 @@ BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
   const double u0 = *typedStart;
 
   // The run iterates on copies of the phase compositions: an edit of the
-  // phase lists, or a first approach, while it yields must not mix in. Its
-  // final compositions are left in Globals::xgas and Globals::ygas.
-  Composition x = Globals::xgas;
-  Composition y = Globals::ygas;
+  // phase lists, or a first approach, while it yields must not mix in.
+  Composition x = start.x;
+  Composition y = start.y;
   const double Sx0 = x[0] + x[1] + x[2] + x[3] + x[4];
   const double Sy0 = y[0] + y[1] + y[2] + y[3] + y[4];
   // Without a first approach (or with its values all deleted) there are no
@@ -92,8 +103,8 @@ BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
   setup.stillOpen = stillOpen;
 
   const PhaseSplitResult run = RunPhaseSplit(setup, z, x, y);
-  Globals::xgas = x;
-  Globals::ygas = y;
+  start.x = Globals::xgas = x;
+  start.y = Globals::ygas = y;
   if (run.outcome == SplitOutcome::Stopped) {
     result.stopped = true;
     return result;
@@ -102,27 +113,14 @@ BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
 
   result.answer = fw::Str(run.u);
   DescribePhases(z, x, y, run, result);
+  result.resultText = NoSolutionReason(run, z, x, y);
+  if (!result.resultText.isEmpty()) return result;
   result.resultText = SolutionCount(run.lastPass);
-  // The bulk-phase radios are read again now: one switched during the run
-  // marks the captions, though the run split with the beta of its start.
+  // Only a solution has a column to mark. The bulk-phase radios are read
+  // again now: one switched during the run marks the captions, though the
+  // run split with the beta of its start.
   MarkSolutionColumn(input.bulkAfterRun ? input.bulkAfterRun() : input.bulk, run.VmX, run.VmY,
                      result);
-
-  if (run.outcome != SplitOutcome::Converged) {
-    result.resultText = kNoSolution;
-    return result;
-  }
-  switch (JudgeSplit(z, x, y, run, /*checkFugacities=*/true)) {
-    case Verdict::None:
-      if (IsEquilibrium(z, x, y, run)) return result;
-      result.resultText = kNoSolution;
-      break;
-    case Verdict::TrivialSolution: result.resultText = kTrivialSolution; break;
-    case Verdict::FugacitiesNotEqual: result.resultText = kFugacitiesNotEqual; break;
-  }
-  // No solution column to mark.
-  result.captionX = kPhaseX;
-  result.captionY = kPhaseY;
   return result;
 }
 

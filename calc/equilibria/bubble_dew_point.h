@@ -11,22 +11,26 @@
 //   - the text of `dataEntry2`, the start value of the sought quantity (MPa,
 //     or K whatever the unit radios show);
 //   - a callable telling whether the window is still open (IsOpen()).
-// The given temperature or pressure is the one the first approach left in
-// Globals::TK_global or Globals::PMPa_global (bubble_dew_first_approach.h).
+// The given temperature or pressure and the start compositions are the
+// window's own (BubbleDewStart): those of its last first approach
+// (bubble_dew_first_approach.h), with the edits of its own phase lists, or
+// the final compositions of its last run. What other windows write into
+// Globals::TK_global, Globals::PMPa_global, Globals::xgas or Globals::ygas
+// meanwhile does not reach the run.
 // Refused: a `dataEntry2` without a number, a temperature that is not above
 // 0 K (the given one in mode Th, the start value in mode Ph), and start
 // compositions that do not sum to a number above 0; a start pressure of 0
 // runs.
-// The start compositions are Globals::xgas and Globals::ygas, as the first
-// approach left them or as edited in the phase lists (also while the run
-// yields); the run leaves its final compositions there and the K-values of
-// its last pass in Globals::K_liq_vap. Nothing else of Globals is written.
+// The run leaves its final compositions in the window's start and in
+// Globals::xgas and Globals::ygas, and the K-values of its last pass in
+// Globals::K_liq_vap. Nothing else of Globals is written.
 //
 // It gives back every text of the result controls (equilibrium_result.h)
-// and the two column captions `PhaseX1` / `PhaseY1` ("Phase X, solution"
-// marks the bulk phase's counterpart found). A converged run whose phases
-// are not in equilibrium (IsEquilibrium, phase_split.h) shows "Fugacities
-// are not equal" or "No solution" and plain captions. With `stopped` the
+// and the two column captions `PhaseX1` / `PhaseY1`: "Phase X, solution"
+// marks the bulk phase's counterpart found, and only beside "Solution
+// after ...". A converged run whose phases are not in equilibrium
+// (IsEquilibrium, phase_split.h) shows "Fugacities are not equal" or "No
+// solution". With `stopped` the
 // window writes nothing; with `onlyMessage` it shows resultText and empties
 // the other result controls; otherwise it writes every field.
 #pragma once
@@ -64,6 +68,16 @@ struct BubbleDewInput {
   std::function<BulkPhase()> bulkAfterRun = nullptr;
 };
 
+// What a calculation starts from, kept by the window between its steps: the
+// given temperature (K, mode Th) and pressure (MPa, mode Ph) and the start
+// compositions of phase X and phase Y. All 0 before a first approach.
+struct BubbleDewStart {
+  double temperature = 0;
+  double pressure = 0;
+  Composition x{};
+  Composition y{};
+};
+
 struct BubbleDewResult : EquilibriumResult {
   QString captionX = kPhaseX;  // `PhaseX1`
   QString captionY = kPhaseY;  // `PhaseY1`
@@ -74,7 +88,8 @@ constexpr int32_t kBubbleDewPassLimit = 1500;
 // Homogenization pressures above this (MPa) are pulled back.
 constexpr double kHighestPressure = 600.0;
 
-BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input,
+// Runs from `start` and leaves there the final compositions of the run.
+BubbleDewResult CalculateBubbleDewPoint(const BubbleDewInput& input, BubbleDewStart& start,
                                         const std::function<bool()>& stillOpen);
 
 }  // namespace equilibria

@@ -24,9 +24,9 @@ LiquidVapourApproach LiquidVapourFirstApproach(const std::optional<double>& temp
   const double Pd = Globals::RaoultPressure(z, T, 1);
   const double P0 = f * (Pb + Pd);
   shown.startPressure = fw::Str(P0);
-  const Composition K = Globals::WilsonDistribution(T, P0);
-  Globals::K_liq_vap = K;
-  RachfordRiceSplit(z, K, f, Globals::xgas, Globals::ygas);
+  shown.K = Globals::WilsonDistribution(T, P0);
+  Globals::K_liq_vap = shown.K;
+  RachfordRiceSplit(z, shown.K, f, Globals::xgas, Globals::ygas);
   return shown;
 }
 

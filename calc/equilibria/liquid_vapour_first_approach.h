@@ -11,7 +11,8 @@
 // Globals::xgas / Globals::ygas from a split at the vapour fraction 0.5.
 // Globals::PMPa_global and Globals::Vm_global are left as they are.
 // It gives back the texts of `dataEntry2` (P0) and `dataEntry3` (0.5), which
-// the calculation (liquid_vapour_split.h) reads back. The window then empties
+// the calculation (liquid_vapour_split.h) reads back, and the K-values, which
+// the window keeps for it. The window then empties
 // `ResultText`, refills its phase lists with FillPhaseLists (phase_lists.h),
 // and empties `Answer` and the ten result lists. The calculation refuses what
 // cannot be iterated.
@@ -29,6 +30,7 @@ struct LiquidVapourApproach {
   QString startPressure;  // `dataEntry2`, MPa
   QString startFraction;  // `dataEntry3`
   QString refusal;        // for `ResultText` when the temperature held no number
+  Composition K{};        // the Wilson constants written to Globals::K_liq_vap
 };
 
 LiquidVapourApproach LiquidVapourFirstApproach(const std::optional<double>& temperature);

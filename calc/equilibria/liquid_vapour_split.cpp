@@ -31,7 +31,7 @@ double LeverRuleVapourFraction(double Vm, double VmX, double VmY, double& phi) {
   return beta;
 }
 
-EquilibriumResult CalculateLiquidVapourSplit(const LiquidVapourInput& input,
+EquilibriumResult CalculateLiquidVapourSplit(const LiquidVapourInput& input, Composition& K,
                                              const std::function<bool()>& stillOpen) {
   const Composition z = Globals::fraction;
   const std::optional<double> typedVm = fw::ParseNumber(input.volumeText);
@@ -52,13 +52,14 @@ EquilibriumResult CalculateLiquidVapourSplit(const LiquidVapourInput& input,
   Globals::Vm_global = Vm;
   Globals::TK_global = T;
 
-  // First split with the distribution constants at hand; the start value
+  // First split with the distribution constants at hand (a copy: the split
+  // yields, and a first approach meanwhile writes anew); the start value
   // typed as a volume fraction serves as the vapour mole fraction.
+  const Composition startK = K;
   Composition x{};
   Composition y{};
-  const Composition K = Globals::K_liq_vap;
   const SplitSums start =
-      RachfordRiceSplit(z, K, s, x, y, AbsentComponents::FractionNotAbove0);
+      RachfordRiceSplit(z, startK, s, x, y, AbsentComponents::FractionNotAbove0);
 
   double phi = s;
   PhaseSplitSetup setup;
@@ -77,6 +78,7 @@ EquilibriumResult CalculateLiquidVapourSplit(const LiquidVapourInput& input,
   setup.stillOpen = stillOpen;
 
   const PhaseSplitResult run = RunPhaseSplit(setup, z, x, y);
+  K = run.K;
   // The SLV window reads the pressure of the last pass whatever the outcome,
   // also after this window was closed; a pressure that is no number is none.
   Globals::PMPa_global = std::isfinite(run.P) ? run.P : 0;

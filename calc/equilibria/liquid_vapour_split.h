@@ -8,10 +8,12 @@
 // `dataEntry` (bulk molar volume, cm3/mol), `dataEntry2` (start pressure,
 // MPa) and `dataEntry3` (start vapour fraction), and a callable telling
 // whether the window is still open (IsOpen()).
-// The run starts its first split from Globals::K_liq_vap (the first
-// approach's Wilson constants, or those of the last pass of the run before),
-// rewrites it in every pass, and leaves Globals::xgas / Globals::ygas (the
-// first-approach lists) alone. It stores Vm and T in Globals::Vm_global and
+// The run starts its first split from the K-values the window keeps (its
+// first approach's Wilson constants, or those of the last pass of its run
+// before: what another window leaves in Globals::K_liq_vap does not reach
+// it), leaves there those of its last pass, rewrites Globals::K_liq_vap in
+// every pass, and leaves Globals::xgas / Globals::ygas (the first-approach
+// lists) alone. It stores Vm and T in Globals::Vm_global and
 // Globals::TK_global at its start and the pressure of its last pass in
 // Globals::PMPa_global at its end (0 when that is no finite number), with or
 // without a solution and also when the window was closed, for the
@@ -52,7 +54,7 @@ struct LiquidVapourInput {
 // Passes at most: passes 0 to 1000.
 constexpr int32_t kLiquidVapourPassLimit = 1000;
 
-EquilibriumResult CalculateLiquidVapourSplit(const LiquidVapourInput& input,
+EquilibriumResult CalculateLiquidVapourSplit(const LiquidVapourInput& input, Composition& K,
                                              const std::function<bool()>& stillOpen);
 
 // The vapour mole fraction of a pass from the molar volumes of its phases at

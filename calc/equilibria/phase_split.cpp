@@ -155,15 +155,14 @@ PhaseSplitResult RunPhaseSplit(const PhaseSplitSetup& setup, const Composition& 
     SolvePhase(kLiquidLike, x, T, P, n, r.VmX, r.phiX);
     SolvePhase(kVapourLike, y, T, P, n, r.VmY, r.phiY);
 
-    Composition K;
     for (int i = 0; i < 5; ++i) {
-      K[i] = DistributionConstant(r.phiX[i], r.phiY[i], IsAbsent(z[i], setup.absent));
-      Globals::K_liq_vap[i] = K[i];
+      r.K[i] = DistributionConstant(r.phiX[i], r.phiY[i], IsAbsent(z[i], setup.absent));
+      Globals::K_liq_vap[i] = r.K[i];
       RuntimeBackgroundTask();
     }
     const double beta = setup.beta ? setup.beta(r.VmX, r.VmY) : 0;
 
-    const SplitSums sums = RachfordRiceSplit(z, K, beta, x, y, setup.absent);
+    const SplitSums sums = RachfordRiceSplit(z, r.K, beta, x, y, setup.absent);
     f = sums.Sx - sums.Sy;
 
     if (!std::isfinite(T) || !std::isfinite(P) || !std::isfinite(f)) {

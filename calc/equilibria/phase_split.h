@@ -106,6 +106,7 @@ struct PhaseSplitResult {
   double VmY = 0;
   Composition phiX{1, 1, 1, 1, 1};  // fugacity coefficients of the last pass
   Composition phiY{1, 1, 1, 1, 1};
+  Composition K{};  // distribution constants of the last pass
   int32_t lastPass = 0;  // 0-based index of the last pass run: the count shown
 };
 

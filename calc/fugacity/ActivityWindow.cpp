@@ -189,11 +189,13 @@ void ActivityWindow::dataEntryV_TextChange() {
   DropStandardStateOn();
 }
 
+// The standard state's pressure is this window's own: the shared one may be
+// another window's by now.
 void ActivityWindow::StandardChoice0_Action() {
   NoteInputEdit();
   List("ListBox1").DeleteAllRows();
   if (Radio("StandardChoice0").Value())
-    Field("dataEntryPref").SetText(Str(Globals::PMPa_global));
+    Field("dataEntryPref").SetText(Str(Val(Field("dataEntryP").Text())));
 }
 
 void ActivityWindow::StandardChoice1_Action() {

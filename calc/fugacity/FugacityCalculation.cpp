@@ -1,5 +1,5 @@
 // The two calculation steps of the "Fugacities" window: fixing the state
-// point, and the fugacity table at the state point stored.
+// point, and the fugacity table at the state point the window keeps.
 #include "app/framework/Controls.h"
 #include "app/framework/RunInputs.h"
 #include "app/framework/ValStr.h"
@@ -46,11 +46,14 @@ void FugacityWindow::Calculation1_Action() {
     return;
   }
   Label("warning").SetText("");
-  pvt::StoreTypedKelvin(*this);
+  StoreTypedTemperature();
   // One fluid and temperature for the whole step: the solve yields, and what
   // another window writes meanwhile does not reach it.
   const Globals::Composition x = Globals::fraction;
-  const double T = Globals::TK_global;
+  const double T = temperature_;
+  // The state point of the step before is gone; this one counts once found
+  // for inputs still shown.
+  if (pressureMode || volumeMode) pressure_ = volume_ = 0;
 
   if (pressureMode) {
     const double P = Val(Field("dataEntryPV").Text());
@@ -62,6 +65,8 @@ void FugacityWindow::Calculation1_Action() {
     // pressure stored before it, the state point stays one of the fluid.
     Globals::Vm_global = V;
     if (!inputs.StillShown()) return;
+    pressure_ = P;
+    volume_ = V;
     if (!(V > 0)) {
       Label("ResultPV").SetText("");
       Label("Density2").SetText(pvt::kNoDensityHint);
@@ -79,6 +84,8 @@ void FugacityWindow::Calculation1_Action() {
     Globals::PMPa_global = P;
     const bool admissible = pvt::HasPressure(x, V);
     if (!inputs.StillShown()) return;
+    pressure_ = P;
+    volume_ = V;
     Label("Density2").SetText("");
     if (!admissible) {
       Label("ResultPV").SetText("");
@@ -94,25 +101,23 @@ void FugacityWindow::Calculation1_Action() {
   }
 }
 
-// The state point is that of the shared scalars, but only while this
-// window's own temperature field holds a number: an empty one must not pass
-// for the temperature another window typed last.
+// The state point is the window's own: the temperature of its field and the
+// pressure and molar volume of its first step. The shared scalars may hold
+// another window's state point meanwhile.
 void FugacityWindow::calculateFinal_Action() {
   const fw::RunInputs inputs(*this);
   fw::Listbox& list = List("ListBox1");
   list.DeleteAllRows();
-  if (!fw::ParseNumber(Field("dataEntryT").Text()) ||
-      !Globals::IsFinitePositive(Globals::Vm_global) ||
-      !Globals::IsFinitePositive(Globals::TK_global) ||
-      !Globals::IsFinitePositive(Globals::PMPa_global)) {
+  if (!fw::ParseNumber(Field("dataEntryT").Text()) || !Globals::IsFinitePositive(volume_) ||
+      !Globals::IsFinitePositive(temperature_) || !Globals::IsFinitePositive(pressure_)) {
     Label("warning").SetText(kPutNumberState);
     return;
   }
   // One state point for the whole table, whatever changes while it yields.
   const Globals::Composition x = Globals::fraction;
-  const double T = Globals::TK_global;
-  const double P = Globals::PMPa_global;
-  const double V = Globals::Vm_global;
+  const double T = temperature_;
+  const double P = pressure_;
+  const double V = volume_;
   const bool hasFugacities =
       pvt::HasPressure(x, V) && Globals::Compressibility(x, T, V) > 0;
   if (!inputs.StillShown()) return;

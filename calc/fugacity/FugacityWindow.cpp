@@ -1,5 +1,7 @@
 #include "calc/fugacity/FugacityWindow.h"
 
+#include <optional>
+
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
 #include "calc/fugacity/ComponentList.h"
@@ -89,6 +91,7 @@ void FugacityWindow::Event_Activate() {
 // for the inputs before nothing to show.
 void FugacityWindow::EnterPressureMode() {
   NoteInputEdit();
+  pressure_ = volume_ = 0;
   Field("dataEntryPV").SetText("");
   Field("dataEntryT").SetText("");
   Label("Parameter").SetText("Pressure");
@@ -106,6 +109,7 @@ void FugacityWindow::EnterPressureMode() {
 // Mode T-V: temperature and molar volume given, the pressure is computed.
 void FugacityWindow::EnterVolumeMode() {
   NoteInputEdit();
+  pressure_ = volume_ = 0;
   Field("dataEntryPV").SetText("");
   Field("dataEntryT").SetText("");
   Label("Parameter").SetText("Molar Volume");
@@ -142,11 +146,13 @@ void FugacityWindow::dataEntryT_TextChange() {
   Label("ResultPV").SetText("");
   Label("warning").SetText("");
   List("ListBox1").DeleteAllRows();
-  pvt::StoreTypedKelvin(*this);
+  StoreTypedTemperature();
 }
 
+// A new pressure or molar volume is no longer that of the first step.
 void FugacityWindow::dataEntryPV_TextChange() {
   NoteInputEdit();
+  pressure_ = volume_ = 0;
   Label("ResultPV").SetText("");
   Label("warning").SetText("");
   List("ListBox1").DeleteAllRows();
@@ -158,15 +164,21 @@ void FugacityWindow::dataEntryPV_TextChange() {
   if (Radio("RadioButtonTP").Value()) Label("Density2").SetText(pvt::kNoDensityHint);
 }
 
-// A new unit drops the state point: the typed temperature means another one.
-void FugacityWindow::Kelvin_Action() {
-  if (!pvt::NameUnitOf(*this, "Kelvin", "StaticText1")) return;
+void FugacityWindow::StoreTypedTemperature() {
+  if (const std::optional<double> T = pvt::KelvinInUnitOn(*this, Field("dataEntryT").Text()))
+    Globals::TK_global = temperature_ = *T;
+}
+
+// A new unit drops the temperature: the typed one means another one.
+void FugacityWindow::DropTemperature() {
   NoteInputEdit();
-  Globals::TK_global = 0;
+  Globals::TK_global = temperature_ = 0;
+}
+
+void FugacityWindow::Kelvin_Action() {
+  if (pvt::NameUnitOf(*this, "Kelvin", "StaticText1")) DropTemperature();
 }
 
 void FugacityWindow::Celsius_Action() {
-  if (!pvt::NameUnitOf(*this, "Celsius", "StaticText1")) return;
-  NoteInputEdit();
-  Globals::TK_global = 0;
+  if (pvt::NameUnitOf(*this, "Celsius", "StaticText1")) DropTemperature();
 }

@@ -2,8 +2,9 @@
 // defined fluid. Its first step fixes a state point from a temperature and a
 // pressure (the molar volume is solved) or a molar volume (the pressure is
 // computed) and leaves it in Globals::TK_global, Globals::PMPa_global and
-// Globals::Vm_global; "calculate" then lists every component present at the
-// state point those scalars hold, whichever window stored it.
+// Globals::Vm_global for other windows; "calculate" then lists every
+// component present at the temperature of the window's field and the
+// pressure and molar volume of its own first step.
 #pragma once
 
 #include "app/framework/Window.h"
@@ -30,4 +31,15 @@ class FugacityWindow : public fw::WindowClass<FugacityWindow> {
  private:
   void EnterPressureMode();
   void EnterVolumeMode();
+  void StoreTypedTemperature();
+  void DropTemperature();
+
+  // The state point "calculate" lists the fugacities at. The temperature
+  // follows the field as read in its unit (0 after a unit switch, until the
+  // next edit or first step); the pressure and molar volume are those of the
+  // last first step, 0 when there is none or the second entry or the mode
+  // changed since. Other windows write the shared scalars meanwhile.
+  double temperature_ = 0;
+  double pressure_ = 0;
+  double volume_ = 0;
 };

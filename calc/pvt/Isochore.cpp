@@ -127,9 +127,9 @@ void Isochore::Event_Activate() {
   // A table or export in the making keeps its rows and the molar volume
   // and density it is computed for.
   if (running_) return;
-  Label("ResultV").SetText(Str(Globals::Vm_global));
-  const double density =
-      Globals::Vm_global > 0 ? Globals::Density(Globals::fraction, Globals::Vm_global) : 0;
+  volume_ = Globals::Vm_global;
+  Label("ResultV").SetText(Str(volume_));
+  const double density = volume_ > 0 ? Globals::Density(Globals::fraction, volume_) : 0;
   Label("ResultV1").SetText(Str(density));
   SetFileLabels(*this, "", "", "");
   pvt::ResetResultList(*this, "Temperature (\u02DAC)", "Pressure (MPa)");
@@ -140,10 +140,10 @@ void Isochore::calculate_Action() {
   const QScopedValueRollback<bool> running(running_, true);
   List("ListBox1").DeleteAllRows();
   SetFileLabels(*this, "", "", "");
-  // One fluid and one molar volume for the whole table: a fluid accepted, or
-  // a volume typed elsewhere, while it yields does not reach its rows.
+  // One fluid and the molar volume shown for the whole table: a fluid
+  // accepted while it yields does not reach its rows.
   const Globals::Composition x = Globals::fraction;
-  const double V = Globals::Vm_global;
+  const double V = volume_;
   const std::optional<pvt::IsochoreRange> range = CheckedRun(*this, x, V);
   if (!range) return;
   pvt::ForEachIsochoreTemperature(*range, [&](double T) {
@@ -158,7 +158,7 @@ void Isochore::Export_Action() {
   SetFileLabels(*this, "", "", "");
   // The header and every line are of one fluid at one molar volume.
   const Globals::Composition x = Globals::fraction;
-  const double Vm = Globals::Vm_global;
+  const double Vm = volume_;
   const std::optional<pvt::IsochoreRange> range = CheckedRun(*this, x, Vm);
   if (!range) return;
   const double density = Globals::Density(x, Vm);

@@ -1,5 +1,6 @@
 // The "Isochore" window: the pressure of the defined fluid along the isochore
-// of Globals::Vm_global, tabulated over a temperature range in ˚C, and the
+// of the molar volume it shows (Globals::Vm_global as it was when the window
+// last became active), tabulated over a temperature range in ˚C, and the
 // same series exported to a text file.
 #pragma once
 
@@ -20,4 +21,7 @@ class Isochore : public fw::WindowClass<Isochore> {
 
  private:
   bool running_ = false;
+  // The molar volume shown, cm3/mol: another window may store a new one in
+  // Globals::Vm_global while this one stays active.
+  double volume_ = 0;
 };

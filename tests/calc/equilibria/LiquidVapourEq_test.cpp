@@ -119,8 +119,9 @@ TEST_F(LiquidVapourWindow, SplitsBrineIntoPhasesInEquilibriumThatShareTheBulkVol
 }
 
 // "Solution" only for phases in equilibrium, never a "nan", no field read as
-// 0 when it holds no number; each row from a new first approach. The pressure
-// step alone had ended the first four runs as solutions.
+// 0 when it holds no number; each row from a new first approach, whose
+// K-values a first approach of "Bubble-Dew point" does not replace. The
+// pressure step alone had ended the first four runs as solutions.
 TEST_F(LiquidVapourWindow, SolutionOnlyForPhasesInEquilibriumAndFieldsWithoutANumberRefused) {
   const QString kNoSolution = "No solution, adjust First Approach and try again";
   const QString kOutOfRange = "The fractions must have a number between 0 and 1";
@@ -130,6 +131,7 @@ TEST_F(LiquidVapourWindow, SolutionOnlyForPhasesInEquilibriumAndFieldsWithoutANu
     Globals::Composition z;
     const char *T, *Vm, *pressure, *fraction;  // the last two typed over the first approach's
     QString message, answer;
+    bool otherApproachBetween = false;
   } cases[] = {
       {"H2O fugacity 3.352 vs 0.790 MPa", {0.98, 0, 0, 0.02, 0}, "523.15", "25", nullptr, nullptr,
        kNoSolution, "2.920036"},
@@ -142,6 +144,8 @@ TEST_F(LiquidVapourWindow, SolutionOnlyForPhasesInEquilibriumAndFieldsWithoutANu
        "5.504404"},
       {"H2O-CO2", kWaterCO2, "473.15", "100", nullptr, nullptr, "Solution after 38 iterations",
        "6.105058"},
+      {"the same, another first approach between", kWaterCO2, "473.15", "100", nullptr, nullptr,
+       "Solution after 38 iterations", "6.105058", true},
       {"H2O-CO2 converging on one phase", kWaterCO2, "573.15", "100", nullptr, nullptr,
        kOutOfRange, "47.16425"},
       // At 0 MPa every coefficient is 1: both phases are the feed in the first, last pass.
@@ -170,6 +174,11 @@ TEST_F(LiquidVapourWindow, SolutionOnlyForPhasesInEquilibriumAndFieldsWithoutANu
     Put("dataEntry", c.Vm);
     if (c.pressure) Put("dataEntry2", c.pressure);
     if (c.fraction) Put("dataEntry3", c.fraction);
+    if (c.otherApproachBetween) {
+      BubbleDewPoint& other = BubbleDewPoint::Instance();
+      Type(other.Field("dataEntryTh"), "300");
+      Click(other.Button("FirstApproach"));
+    }
     Press("calculate");
     EXPECT_EQ(Shown("ResultText"), c.message);
     EXPECT_EQ(Shown("Answer"), c.answer);

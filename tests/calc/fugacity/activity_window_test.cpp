@@ -14,7 +14,7 @@ TEST_F(WindowTest, Activities) {
       {"H2O-CO2 at 400 ˚C and 100 MPa against the pure real components at T and P",
        {"@x=0.9,0.1,0,0,0", ">ActivityWindow", "ListBox1^?gas|activity|coefficient",
         "dataEntryP=100", "dataEntryT=673.15", "Choice0", "calculateVm", "ResultV?30.8423",
-        "StandardChoice0", "dataEntryPref?100", "calculate",
+        "@P=7", "StandardChoice0", "dataEntryPref?100", "calculate",
         "ListBox1?H2O|0.9203151|1.022572;CO2|0.3044141|3.044141", "warning1?", "@T?673.15",
         "@P?100", "@V?30.8423", "StandardChoice1", "dataEntryPref=100", "calculate",
         "ListBox1?H2O|0.9203151|1.022572;CO2|0.3044141|3.044141"}},

@@ -56,21 +56,27 @@ TEST_F(WindowTest, Fugacities) {
         "calculateFinal", PUT_NUMBER_STATE, "@x=1,0,0,0,0", "RadioButtonTV", "dataEntryT=673.15",
         "dataEntryPV=14", "Calculation1", "ResultPV?4726.896", "@x=0,0,0,0,1", "Calculation1",
         "ResultPV?", "warning?warning: molar volume too small, no pressure", "calculateFinal",
-        PUT_NUMBER_STATE, "ListBox1#?0", "@x=1,0,0,0,0", "dataEntryT=280", "@P=10", "@V=45",
-        "calculateFinal", "warning?warning: no fugacities at the stored state point",
-        "ListBox1#?0"}},
+        PUT_NUMBER_STATE, "ListBox1#?0", "@x=1,0,0,0,0", "dataEntryT=673.15", "dataEntryPV=45",
+        "Calculation1", "dataEntryT=280", "calculateFinal",
+        "warning?warning: no fugacities at the stored state point", "ListBox1#?0"}},
       {"a unit switch drops the stored temperature until an edit or a calculation",
        {">FugacityWindow", "RadioButtonTP", "dataEntryT=673.15", "dataEntryPV=100", "Calculation1",
         "Celsius", "StaticText1?˚Celsius", "ResultPV?25.44942", "@T?0", "calculateFinal",
         PUT_NUMBER_STATE, "dataEntryT=400", "@T?673.15", "calculateFinal", "ListBox1#?1", "Kelvin",
         "@T?0", "Calculation1", "@T?400", "calculateFinal", "ListBox1#?1", "Celsius", "dataEntryT=",
         "@T?273.15"}},
-      // While the window's own temperature field holds a number.
-      {"the table is of the state point stored, by any window",
-       {"@x=0.9,0.1,0,0,0", ">FugacityWindow", "@T=773.15", "@P=200", "@V=33", "calculateFinal",
-        PUT_NUMBER_STATE, "dataEntryT=abc", "@T=773.15", "calculateFinal", PUT_NUMBER_STATE,
-        "dataEntryT=700", "@T=773.15", "@V=0", "calculateFinal", PUT_NUMBER_STATE, "@V=33",
-        "calculateFinal", "warning?", "ListBox1?H2O|69.15639|0.3842022;CO2|52.85741|2.64287"}},
+      // Other windows store their own state points in the shared scalars
+      // between the two steps.
+      {"the table is of the window's own state point: its temperature, its first step",
+       {"@x=0.9,0.1,0,0,0", ">FugacityWindow", "@T=773.15", "@P=200", "@V=33", "dataEntryT=600",
+        "calculateFinal", PUT_NUMBER_STATE, "RadioButtonTP", "dataEntryT=600", "dataEntryPV=50",
+        "Calculation1", "ResultPV?31.61883", ">BubbleDewPoint", "dataEntryTh=600",
+        "FirstApproach", ">ActivityWindow", "dataEntryT=500", "dataEntryP=20", "<FugacityWindow",
+        "calculateFinal", "ListBox1?H2O|10.12501|0.2250002;CO2|23.61936|4.723873",
+        "RadioButtonTV", "dataEntryT=600", "dataEntryPV=31.61883", "Calculation1",
+        "ResultPV?50.00001", "@T=500", "@P=20", "@V=80", "calculateFinal",
+        "ListBox1?H2O|10.12501|0.2250001;CO2|23.61937|4.723873", "dataEntryPV=41",
+        "calculateFinal", PUT_NUMBER_STATE}},
   });
 }
 

@@ -25,6 +25,7 @@ TEST_F(IsochoreTest, TableAndTheChecksOfItsFields) {
         "calculate", "ListBox1?100|-99.16011;150|-90.41592;200|-67.87198", "@V=0", "@activate",
         "ListBox1#?0", "ResultV?0", "ResultV1?0", "filename0?", "minimum?100", "maximum?200",
         "interval?50", "@V=50", "minimum=500", "maximum=500.5", "interval=1", "calculate",
+        "filename0?volume too small", "ListBox1#?0", "@activate", "ResultV?50", "calculate",
         "ListBox1?500|64.12782"}},
       // The temperature is a running sum, and a row is made while it is not
       // above the maximum: 0.1 added ten times lands a little above 1.
