@@ -96,6 +96,34 @@ TEST(EquationOfState, ValuesAtFixedStates) {
   }
 }
 
+// Just below, at and just above every temperature where the perturbation term
+// changes formula, for a fluid of all five components: the KCl and NaCl
+// attractions are constant up to 508.95295 and 540.3 K (included), tau is a
+// line below 573.2 K (so also at 573.15), and the H2O–CH4 pair, the CO2
+// triples and H2O–KCl–KCl take their upper formulas from 621.79, 760.068 and
+// 1000 K on. Checked once against an independent evaluation of the published
+// formulas (to 2e-14).
+TEST(EquationOfState, ValuesAroundEverySwitchTemperature) {
+  const Composition x = {0.6, 0.1, 0.1, 0.1, 0.1};
+  const struct { double T, Z, A; } states[] = {
+      {508.945, 2.915292680307223, -22715.249733073331}, {508.95295, 2.9144209164796577, -22717.458839900308},
+      {508.96, 2.9136647651943886, -22719.327950715211}, {540.295, 0.69420777461563565, -26933.893751714844},
+      {540.3, 0.69402620594477149, -26933.912377500019}, {540.305, 0.69385742427178343, -26933.459915220803},
+      {573.15, 0.31360331387652729, -24197.888520456821}, {573.195, 0.31396383210299206, -24191.440782504076},
+      {573.2, 0.3140038514436605, -24190.726191154554},   {573.205, 0.31404328535346382, -24190.019501512244},
+      {621.785, 0.36970338567345484, -22999.416323980811}, {621.79, 0.36970680714647441, -22999.364198992058},
+      {621.795, 0.36971304826566831, -22999.297502063677}, {760.063, 0.76728017521767677, -20293.342243861563},
+      {760.068, 0.76730007703843217, -20293.213980478678}, {760.073, 0.76732078352149014, -20293.083175239746},
+      {999.995, 1.4517393643808592, -15721.369827106952},  {1000, 1.4517727584152103, -15721.223371893093},
+      {1000.005, 1.4517859094455015, -15721.161073884336},
+  };
+  for (const auto& s : states) {
+    EXPECT_PRED2(Near, Globals::Compressibility(x, s.T, 30), s.Z) << s.T << " K";
+    EXPECT_PRED2(Near, Globals::Repulsive(1, x, s.T, 30) + Globals::Dipole(1, x, s.T, 30) +
+                           Globals::Perturbation(1, x, s.T, 30), s.A) << s.T << " K";
+  }
+}
+
 // No state, no value: Compressibility and Pressure give 0, Fugacities every
 // coefficient 1 and every fugacity 0 (invalid numbers are driven by the
 // hostile-input test). That includes a composition without any substance,

@@ -96,6 +96,7 @@ TEST(SorvikPressure, WorkedValueRangesAndNoSaltNoCurve) {
     EXPECT_NE(Sorvik_Pressure(curve, 0.85, 0.1, 0.05, 453.16), 0.1);
     for (double TK : {923.15, 1000.0, 1500.0})
       EXPECT_EQ(Sorvik_Pressure(curve, 0.2, 0.4, 0.4, TK), Sorvik_Pressure650(curve, 0.2, 0.4, 0.4));
+    EXPECT_NE(Sorvik_Pressure(curve, 0.2, 0.4, 0.4, 923.14), Sorvik_Pressure650(curve, 0.2, 0.4, 0.4));
   }
   for (int curve : {1, 2, 5})
     for (double TK : {600.0, 1000.0}) EXPECT_EQ(Sorvik_Pressure(curve, 0.9, 0.05, 0.05, TK), 0.1);

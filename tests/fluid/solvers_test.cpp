@@ -3,11 +3,15 @@
 // volumes of the pressure scan.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <vector>
 
 #include "fluid/Globals.h"
+#include "fluid/damped_secant.h"
+#include "fluid/volume_scan.h"
 
 namespace {
 
@@ -82,6 +86,70 @@ TEST(VolumeApproach, StartsJustPastTheFirstOrLastCrossing) {
     EXPECT_EQ(Globals::Volume_Approach(1, water, badT, 10), 1000);
   }
   EXPECT_EQ(Globals::Volume_Approach(1, {0.5, nan, 0, 0, 0}, 873.15, 10), 1000);
+}
+
+// Half of each secant step, on made-up residuals: a line is met after 40
+// evaluations (41 from the start farther from it); u^-0.01 has no root and its
+// steps pass 1e300 long before the pass limit; a NaN residual ends the search
+// at once, or after every pass where NaN steps are carried on; a bound is
+// approached halfway, never crossed, on the way to a root below it, and a
+// root beyond it is never reached.
+TEST(DampedSecant, RootsFailuresAndTheBound) {
+  using enum Globals::CurrentStart;
+  const Globals::DampedSecantVariant plain, farther{500, LargerResidual, std::nullopt, true},
+      carryNaN{101, SmallerResidual, std::nullopt, false}, bounded{101, SmallerResidual, 1.0, false};
+  const auto line = [](double u) { return u - 2; };
+  const auto nanResidual = [](double) { return nan; };
+  const struct {
+    const char* what;
+    std::function<double(double)> f;
+    double u0, u1;
+    Globals::DampedSecantVariant variant;
+    double root;  // 0: none found
+    std::size_t evaluations;
+    double highest;  // of the values evaluated
+  } cases[] = {
+      {"line", line, 1, 1.5, plain, 2, 40, 2},
+      {"line, farther start current", line, 1, 1.5, farther, 2, 41, 2},
+      {"diverging", [](double u) { return std::pow(u, -0.01); }, 1, 2, plain, 0, 244, 1.4e300},
+      {"NaN", nanResidual, 1, 2, plain, 0, 2, 2},
+      {"NaN carried", nanResidual, 1, 2, carryNaN, 0, 103, 2},
+      {"root below the bound", [](double u) { return std::atan(50 * (u - 0.97)); }, 0.5, 0.6, bounded,
+       0.97, 40, 1},
+      {"root beyond the bound", line, 0.5, 0.6, bounded, 0, 103, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<double> at;
+    const auto r = Globals::DampedSecant([&](double u) { return at.push_back(u), c.f(u); }, c.u0, c.u1,
+                                         c.variant);
+    EXPECT_EQ(r.converged, c.root != 0);
+    EXPECT_NEAR(r.value, c.root, 1e-9);
+    EXPECT_EQ(at.size(), c.evaluations);
+    EXPECT_LE(*std::max_element(at.begin(), at.end()), c.highest);
+  }
+}
+
+// Made-up isotherms: steps of 1 cm3/mol from 15 to the first positive
+// pressure, then of 0.5 %; a crossing gives the volume just past it; of
+// several, mode 0 takes the first and mode 1 the largest of the first seven
+// (crossings every 5π cm3/mol from 31.4, the eighth near 141 ends the scan);
+// a positive isotherm that never crosses P gives 15 and 1000.
+TEST(VolumeApproach, ScanOfMadeUpIsotherms) {
+  const struct {
+    const char* what;
+    std::function<double(double)> pressure;
+    double P, smallest, largest;
+  } cases[] = {
+      {"no crossing", [](double V) { return 100 / V; }, 1000, 15, 1000},
+      {"one crossing", [](double V) { return 3000 / V; }, 100, 30.144620844614376, 30.144620844614376},
+      {"positive from 41 on", [](double V) { return V - 40.5; }, 10, 50.554340647010513, 50.554340647010513},
+      {"nine crossings", [](double V) { return 2 + std::sin(V / 5); }, 2, 31.528577845699001, 126.14485731281447},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Globals::ScanForStartVolume(0, c.pressure, c.P), c.smallest) << c.what;
+    EXPECT_EQ(Globals::ScanForStartVolume(1, c.pressure, c.P), c.largest) << c.what;
+  }
 }
 
 }  // namespace

@@ -18,6 +18,15 @@ TEST_F(WindowTest, Activities) {
         "ListBox1?H2O|0.9203151|1.022572;CO2|0.3044141|3.044141", "warning1?", "@T?673.15",
         "@P?100", "@V?30.8423", "StandardChoice1", "dataEntryPref=100", "calculate",
         "ListBox1?H2O|0.9203151|1.022572;CO2|0.3044141|3.044141"}},
+      // Below its critical temperature a pure component's volume is sought
+      // from 18 cm3/mol under its saturation pressure, else from 1000: water
+      // at 0.1 MPa (above its 3 kPa) from 1000, CO2 at 5 MPa (below its
+      // 6.4 MPa) from 18.
+      {"H2O-CO2 at 298.15 K and 0.1 MPa, against the pure components at 0.1 and 5 MPa",
+       {"@x=0.5,0.5,0,0,0", ">ActivityWindow", "dataEntryP=0.1", "dataEntryT=298.15", "Choice0",
+        "calculateVm", "ResultV?39.63132", "StandardChoice0", "calculate",
+        "ListBox1?H2O|0.01560861|0.03121721;CO2|47.99747|95.99495", "StandardChoice1",
+        "dataEntryPref=5", "calculate", "ListBox1?H2O|0.7439649|1.48793;CO2|1.103715|2.207431"}},
       // Pure water against itself but for the seven digits of the molar
       // volume, which passes through its label.
       {"pure water against itself, and against the ideal gas at 0.1 MPa",
