@@ -98,6 +98,11 @@ TEST_F(ApplicationRoad, StartUpThenReturnOnStartThenAFullCompositionLeadToTheCal
     ASSERT_NE(Titled(title), nullptr) << radio;
     EXPECT_TRUE(Titled(title)->Frame()->isVisible()) << "shown, even if built hidden";
   }
+  // Each note button of "Start" opens its own note.
+  Press(Start(), "duzoror");
+  EXPECT_EQ(std::pair(Titled("Note Duzoror") != nullptr, Titled("Note Duan") != nullptr), std::pair(true, false));
+  Press(Start(), "duan");
+  EXPECT_NE(Titled("Note Duan"), nullptr);
 }
 
 // Quit from the File menu with several windows open, arriving while a

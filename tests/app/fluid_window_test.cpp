@@ -193,6 +193,37 @@ TEST_F(FluidWindowTest, TypedEntriesFillTheArraysAndTheRecalculatedCompositionAn
   }
 }
 
+// All five components, typed in each unit as the first unit gave them: every
+// unit gives back the others to rounding, the amounts are the moles of the
+// masses, and each accepts them as a whole composition.
+TEST_F(FluidWindowTest, FiveComponentsGoRoundEveryUnit) {
+  const Composition mass = {60, 10, 10, 10, 10};
+  double moles = 0;
+  for (int i = 0; i < 5; ++i) moles += mass[i] / Globals::MolarMass[i];
+  Composition amount, molality;
+  for (int i = 0; i < 5; ++i) {
+    amount[i] = 100 * mass[i] / Globals::MolarMass[i] / moles;
+    molality[i] = 1000 * mass[i] / mass[0] / Globals::MolarMass[i];
+  }
+  const struct { const char* unit; const Composition& typed; } units[] = {
+      {"Mass", mass}, {"Mole", amount}, {"Molality", molality}};
+  for (const auto& u : units) {
+    SCOPED_TRACE(u.unit);
+    Reopen(u.unit);
+    std::vector<QByteArray> texts;
+    for (int i = 0; i < 5; ++i) texts.push_back(QByteArray::number(u.typed[i], 'g', 17));
+    for (int i = std::string_view(u.unit) == "Molality" ? 1 : 0; i < 5; ++i) Type({{i, texts[i].constData()}});
+    for (int i = 0; i < 5; ++i) {
+      EXPECT_NEAR(MASSnumber[i], mass[i], 1e-12) << i;
+      EXPECT_NEAR(ASnumber[i], amount[i], 1e-12) << i;
+      EXPECT_NEAR(Mnumber[i], molality[i], 1e-12) << i;
+    }
+    Composition fraction;
+    for (int i = 0; i < 5; ++i) fraction[i] = ASnumber[i] / 100;
+    ExpectContinue(true, fraction);
+  }
+}
+
 // A new window, a unit turned on and the clear button all leave the window
 // empty in its unit, with the water preset in molality. Turning molality on
 // writes that preset into the H2O entry, which converts it as if typed.

@@ -127,7 +127,8 @@ fw::Window& Drive(const YieldingRun& run, const std::function<void(fw::Window&, 
 }
 
 // The isochore table and the equilibrium windows have no edit: typing in
-// their fields clears nothing, and their runs go on.
+// their fields clears nothing, and their runs go on. A run that fills a
+// table, or the bubble-dew run, is not started again by a second press.
 TEST_F(RunsKeepTheirInputs, OthersChangeNoResultOfARunAndAnEditOrCloseOfItsWindowLeavesNone) {
   const std::vector<const char*> range = {"minimum=300", "maximum=500", "interval=50"};
   const std::vector<const char*> state = {"dataEntryP=100", "dataEntryT=673.15", "Choice0"};
@@ -193,6 +194,19 @@ TEST_F(RunsKeepTheirInputs, OthersChangeNoResultOfARunAndAnEditOrCloseOfItsWindo
       }));
       EXPECT_EQ(Globals::fraction, kPureCO2) << "the new fluid was accepted";
       EXPECT_EQ(disturbed, undisturbed);
+    }
+
+    // A second press while it runs, a click or Return, starts nothing.
+    if (run.results.empty()) {
+      int pressedYields = 0;
+      const std::string pressed = shown(Drive(run, [&](fw::Window& w, int n) {
+        if (n == 1 || n == yields / 2) {
+          Click(w.Button(run.button));
+          QTest::keyClick(w.Frame(), Qt::Key_Return);
+        }
+        pressedYields = n;
+      }));
+      EXPECT_EQ(std::pair(pressed, pressedYields), std::pair(undisturbed, yields));
     }
 
     // An edit of the window's own inputs, early or at the last yield.
