@@ -134,7 +134,8 @@ TEST(DampedSecant, RootsFailuresAndTheBound) {
 // pressure, then of 0.5 %; a crossing gives the volume just past it; of
 // several, mode 0 takes the first and mode 1 the largest of the first seven
 // (crossings every 5π cm3/mol from 31.4, the eighth near 141 ends the scan);
-// a positive isotherm that never crosses P gives 15 and 1000.
+// a positive isotherm that never crosses P, or only meets it, gives 15 and
+// 1000.
 TEST(VolumeApproach, ScanOfMadeUpIsotherms) {
   const struct {
     const char* what;
@@ -142,6 +143,7 @@ TEST(VolumeApproach, ScanOfMadeUpIsotherms) {
     double P, smallest, largest;
   } cases[] = {
       {"no crossing", [](double V) { return 100 / V; }, 1000, 15, 1000},
+      {"equal to P: no sign change", [](double) { return 10.0; }, 10, 15, 1000},
       {"one crossing", [](double V) { return 3000 / V; }, 100, 30.144620844614376, 30.144620844614376},
       {"positive from 41 on", [](double V) { return V - 40.5; }, 10, 50.554340647010513, 50.554340647010513},
       {"nine crossings", [](double V) { return 2 + std::sin(V / 5); }, 2, 31.528577845699001, 126.14485731281447},

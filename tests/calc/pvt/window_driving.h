@@ -25,6 +25,7 @@
 #include <tuple>
 #include <vector>
 
+#include "app/framework/BlockStyle.h"
 #include "app/framework/Controls.h"
 #include "app/framework/ValStr.h"
 #include "app/framework/Window.h"
@@ -173,6 +174,12 @@ inline QString RowOf(const fw::Listbox& list, int row) {
   return cells.join('|');
 }
 
+// A label's text, when drawn as it was set (with line feeds for returns).
+inline QString Drawn(const fw::StaticText& label) {
+  const QString drawn = label.Label()->text();
+  return drawn == fw::WithLineFeeds(label.Text()) ? label.Text() : "(drawn: " + drawn + ")";
+}
+
 inline QString ShownBy(const fw::Window& w, const QString& name) {
   const qsizetype bracket = name.indexOf('[');
   const QChar last = name.back();
@@ -192,7 +199,7 @@ inline QString ShownBy(const fw::Window& w, const QString& name) {
       for (int row = 0; row < w.List(n).ListCount(); ++row) rows << RowOf(w.List(n), row);
       return rows.join(';');
     }
-    default: return w.Label(n).Text();
+    default: return Drawn(w.Label(n));
   }
 }
 
@@ -271,7 +278,7 @@ class Driving : public WindowTest {
   void Press(const char* button) { Click(w.Button(button)); }
   void Choose(const char* radio) { Click(w.Radio(radio)); }
   bool On(const char* radio) const { return w.Radio(radio).Value(); }
-  QString Shown(const char* label) const { return w.Label(label).Text(); }
+  QString Shown(const char* label) const { return Drawn(w.Label(label)); }
 
   W& w = W::Instance();
 };
