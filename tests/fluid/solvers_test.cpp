@@ -90,7 +90,7 @@ TEST(VolumeApproach, StartsJustPastTheFirstOrLastCrossing) {
 
 // Half of each secant step, on made-up residuals: a line is met after 40
 // evaluations (41 from the start farther from it); u^-0.01 has no root and its
-// steps pass 1e300 long before the pass limit; a NaN residual ends the search
+// steps pass 1e300 long before the pass limit, 1/u creeps through all 500; a NaN residual ends the search
 // at once, or after every pass where NaN steps are carried on; a bound is
 // approached halfway, never crossed, on the way to a root below it, and a
 // root beyond it is never reached.
@@ -112,6 +112,7 @@ TEST(DampedSecant, RootsFailuresAndTheBound) {
       {"line", line, 1, 1.5, plain, 2, 40, 2},
       {"line, farther start current", line, 1, 1.5, farther, 2, 41, 2},
       {"diverging", [](double u) { return std::pow(u, -0.01); }, 1, 2, plain, 0, 244, 1.4e300},
+      {"creeping: every pass", [](double u) { return 1 / u; }, 1, 2, plain, 0, 502, 1e70},
       {"NaN", nanResidual, 1, 2, plain, 0, 2, 2},
       {"NaN carried", nanResidual, 1, 2, carryNaN, 0, 103, 2},
       {"root below the bound", [](double u) { return std::atan(50 * (u - 0.97)); }, 0.5, 0.6, bounded,

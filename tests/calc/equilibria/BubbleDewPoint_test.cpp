@@ -77,6 +77,7 @@ TEST_F(BubbleDewWindow, FirstApproachFollowsTheRadiosAndClearEmptiesTheWindow) {
   EXPECT_EQ(modeShown(), "|34|Homogenization Temperature|Homogenization Temperature|Kelvin|Kelvin");
   EXPECT_EQ(w.Field("dataEntry2").Text(), "298.15") << "the first approach stays";
 
+  Choose("Vapour");
   Press("Clear");
   EXPECT_FALSE(On("Liquid") || On("Vapour") || Shows("ImageWell1") || Shows("ImageWell2"));
   EXPECT_EQ(modeShown() + w.Field("dataEntry2").Text(),

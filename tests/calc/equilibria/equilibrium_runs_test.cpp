@@ -49,6 +49,7 @@ TEST_F(EquilibriumRun, TheFirstBubbleDewPassStepsFromTheNormalisedStartOrIsRefus
   } cases[] = {{Temperature, "10", x, y, 573.15, 9.75, ""},
                {Temperature, "1", x, y, 573.15, 0.975, ""},
                {Temperature, "700", x, y, 573.15, 350, ""},
+               {Temperature, "615.9", x, y, 573.15, (0.975 * 615.9 + 0.025 * 615.9) / 2, ""},
                {Pressure, "500", x, y, 497.5, 20, ""},
                {Pressure, "-5", x, y, 0, 0, "warning: put a number for temperature"},
                {Pressure, "500", {}, {}, 0, 0, kNoSolution},

@@ -90,7 +90,7 @@ struct YieldingRun {
   fw::Window& (*open)();
   std::vector<const char*> steps;         // taken before the run
   const char* button;                     // starts it
-  const char* edit = nullptr;             // a step taken while it yields
+  const char* edit = nullptr;             // a radio or button taken while it yields
   std::vector<const char*> results = {};  // the labels and lists it writes
   Globals::Composition fluid = kWaterCO2;
 };
@@ -113,6 +113,7 @@ void Take(fw::Window& w, const QString& step) {
 // at its n-th yield.
 fw::Window& Drive(const YieldingRun& run, const std::function<void(fw::Window&, int)>& onYield) {
   fw::ReleaseAllWindows();
+  Globals::MASSnumber = Globals::ASnumber = Globals::Mnumber = {};
   Globals::fraction = run.fluid;
   Globals::TK_global = 673.15;
   Globals::PMPa_global = 100;
@@ -143,29 +144,29 @@ TEST_F(RunsKeepTheirInputs, OthersChangeNoResultOfARunAndAnEditOrCloseOfItsWindo
        "calculate"},
       {"Pressures", Open<PressureWindow>, {"dataEntry=30", "dataEntry1=673.15"}, "calculate",
        "dataEntry1=700", {"Result", "warning", "warning1"}},
-      {"Molar Volumes", Open<VolumeWindow>, state, "calculate", "dataEntryT=700",
+      {"Molar Volumes", Open<VolumeWindow>, state, "calculate", "Choice1",
        {"Result", "DensityResult", "ExcessVol", "warning"}},
       // Its last yield lies in the solve of pure NaCl, which finds no volume.
       {"Molar Volumes, a pure component without volume", Open<VolumeWindow>,
-       {"dataEntryP=50", "dataEntryT=873.15", "Choice0"}, "calculate", "dataEntryT=700",
+       {"dataEntryP=50", "dataEntryT=873.15", "Choice0"}, "calculate", "Celsius",
        {"Result", "DensityResult", "ExcessVol", "warning"}, kBrine},
       {"Temperatures", Open<TemperatureWindow>, {"dataEntryV=30", "dataEntryP=100", "Choice0"},
-       "calculate", "dataEntryT=500", {"Result", "warning"}},
-      {"Quartz Solubility", Open<QtzSolubilityWindow>, state, "calculate", "dataEntryP=150",
+       "calculate", "Choice1", {"Result", "warning"}},
+      {"Quartz Solubility", Open<QtzSolubilityWindow>, state, "calculate", "Celsius",
        {"Result", "Result1", "Result2", "warning"}},
       {"Fugacities, state point", Open<FugacityWindow>, {pointTP.begin(), pointTP.end() - 1},
-       "Calculation1", "dataEntryPV=150", {"ResultPV", "warning"}},
+       "Calculation1", "RadioButtonTV", {"ResultPV", "warning"}},
       // A new unit clears no table: the rows the run wrote go.
       {"Fugacities, table", Open<FugacityWindow>, pointTP, "calculateFinal", "Celsius",
        {"ListBox1", "warning"}},
-      {"Activities, molar volume", Open<ActivityWindow>, state, "calculateVm", "dataEntryP=150",
+      {"Activities, molar volume", Open<ActivityWindow>, state, "calculateVm", "Choice1",
        {"ResultV", "warning"}},
       {"Activities, table", Open<ActivityWindow>,
        {state[0], state[1], state[2], "calculateVm", "StandardChoice0"}, "calculate", "Celsius",
        {"ListBox1", "warning1"}},
       // Its result: the fluid, and the Procedures window opened.
-      {"Fluid", Open<Start2Window>, {"dataEntry1=90", "dataEntry2=10"}, "continue2",
-       "dataEntry2=20", {"Sum"}},
+      {"Fluid", Open<Start2Window>, {"dataEntry1=90", "dataEntry2=10"}, "continue2", "Mole",
+       {"Sum"}},
   };
   for (const YieldingRun& run : runs) {
     SCOPED_TRACE(run.name);
@@ -184,6 +185,12 @@ TEST_F(RunsKeepTheirInputs, OthersChangeNoResultOfARunAndAnEditOrCloseOfItsWindo
     const std::string undisturbed = shown(quiet);
     EXPECT_NE(shown(quiet, ""), "") << "a result shown";
     ASSERT_GT(yields, accepting ? 1 : 100) << "the run calculated";
+    // Its own edit early, then each field of the window at the last yield.
+    std::vector<std::pair<int, QString>> edits;
+    for (const auto& control : quiet.Controls())
+      if (run.edit && control->Class() == fw::BlockClass::EditField)
+        edits.emplace_back(yields, control->Name() + "=1");
+    if (run.edit) edits.emplace_back(1, run.edit);
 
     // Another state at every yield; the new fluid late, to reach the pure
     // components of Molar Volumes and Activities.
@@ -209,13 +216,11 @@ TEST_F(RunsKeepTheirInputs, OthersChangeNoResultOfARunAndAnEditOrCloseOfItsWindo
       EXPECT_EQ(std::pair(pressed, pressedYields), std::pair(undisturbed, yields));
     }
 
-    // An edit of the window's own inputs, early or at the last yield.
-    for (const int at : {1, yields}) {
-      if (!run.edit) break;
+    for (const auto& [at, edit] : edits) {
       const fw::Window& edited = Drive(run, [&](fw::Window& w, int n) {
-        if (n == at) Take(w, run.edit);
+        if (n == at) Take(w, edit);
       });
-      EXPECT_EQ(shown(edited, ""), "") << "edited at yield " << at << " of " << yields;
+      EXPECT_EQ(shown(edited, ""), "") << edit.toStdString() << " at yield " << at << " of " << yields;
     }
 
     // Closed: the window goes once the run has ended, an earlier export

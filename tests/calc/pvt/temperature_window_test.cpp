@@ -26,7 +26,8 @@ TEST_F(WindowTest, Temperatures) {
       {"the unit radios show this window's own last result, never another window's",
        {">VolumeWindow", "dataEntryT=573.15", ">TemperatureWindow", "Celsius", "Result?", "Kelvin",
         "Result?", "dataEntryV=20", "dataEntryP=100", "Choice0", "calculate", "Result?312.3188",
-        "@T=1000", "Choice1", "dataEntryT=400", "Choice0", "dataEntryV=25", "dataEntryP=90",
+        "@T=1000", "Choice1", "dataEntryT=400", "Choice0", "dataEntryT?", "dataEntryV=25",
+        "dataEntryP=90",
         "Result?", "Celsius", "Result?39.16878", "Kelvin", "Result?312.3188", "StaticText8?Kelvin",
         "Clear", "Celsius", "Result?", "dataEntryV=20", "dataEntryP=100", "Choice0", "calculate",
         "Result?39.16878", "Choice1", "dataEntryT=-50", "calculate",
@@ -43,7 +44,7 @@ TEST_F(WindowTest, Temperatures) {
        {">TemperatureWindow", "Choice0", "Celsius", "Kelvin?off", "Choice0?on", "Celsius",
         "Celsius?on", "Choice1", "Choice0?off", "Celsius?on", "Clear", "Choice1?off", "Choice0",
         "Clear", "Choice0?off", "dataEntryV=20", "dataEntryP=100", "Choice0", "calculate",
-        "Celsius", "Clear", "Kelvin?on", "Celsius?off", "StaticText8?Kelvin", "Choice0?off",
+        "dataEntryT=500", "Celsius", "Clear", "Kelvin?on", "Celsius?off", "StaticText8?Kelvin", "Choice0?off",
         "Choice1?off", "dataEntryV?", "dataEntryP?", "dataEntryT?", "Result?", "warning?",
         "Density?corresponding density", "Analysis", "<MathAnalT"}},
   });
