@@ -133,8 +133,12 @@ TEST_F(ProgramWindows, EveryControlLiesInItsFrameUncoveredWithItsTextAndPictureF
     const fw::Window& w = registration.open();
     EXPECT_EQ(QSize(w.Width(), w.Height()), QSize(designed.Integer("Width"), designed.Integer("Height")));
     EXPECT_EQ(w.Frame()->isVisible(), designed.Flag("Visible"));
-    EXPECT_EQ(w.Frame()->windowFlags().testFlag(Qt::WindowCloseButtonHint), designed.Flag("CloseButton"));
-    EXPECT_EQ(w.Content()->palette().color(QPalette::Window), QColor(Qt::white));
+    const Qt::WindowFlags flags = w.Frame()->windowFlags();
+    EXPECT_EQ(std::tuple(flags.testFlag(Qt::WindowCloseButtonHint), flags.testFlag(Qt::WindowMinimizeButtonHint),
+                         flags.testFlag(Qt::WindowMaximizeButtonHint)),
+              std::tuple(designed.Flag("CloseButton"), designed.Flag("MinimizeButton"), designed.Flag("MaximizeButton")));
+    EXPECT_EQ(std::pair(w.Content()->palette().color(QPalette::Window), w.Content()->autoFillBackground()),
+              std::pair(QColor(Qt::white), true));
     ExpectExponentsAfterTheirBases(w);
     // A resizable window's panel may reach as far as the window can grow.
     const QRect window(QPoint(), w.Content()->maximumSize());
@@ -170,6 +174,11 @@ TEST_F(ProgramWindows, EveryControlLiesInItsFrameUncoveredWithItsTextAndPictureF
         ADD_FAILURE() << c.Name().toStdString() << " overlaps " << o.Name().toStdString();
       }
     }
+    // A base given a new text, as a unit relabelled, takes its exponent along.
+    for (const auto& c : controls)
+      if (const auto* e = dynamic_cast<const fw::StaticText*>(c.get()); e && e->ExponentBase())
+        w.Label(e->ExponentBase()->Name().toStdString()).SetText("m /s");
+    ExpectExponentsAfterTheirBases(w);
     // Shrunk to its smallest height, a resizable window keeps its scroll bars inside.
     w.Frame()->resize(w.Frame()->width(), w.Content()->minimumHeight());
     for (const auto& c : controls)
