@@ -88,6 +88,8 @@ void ExpectAsItsBlockSays(const fw::RectControl& c, const fw::BlockRecords& bloc
     EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask,
               kAlignments[block.Integer("TextAlign")]);
     EXPECT_EQ(label->wordWrap(), block.Flag("Multiline"));
+    const bool warning = c.Name().startsWith("warning");
+    EXPECT_TRUE(!warning || label->palette().color(QPalette::WindowText) == QColor(Qt::red)) << "warnings red";
   }
   if (const auto* list = qobject_cast<const QTableWidget*>(widget)) {
     EXPECT_EQ(list->columnCount(), block.Integer("ColumnCount"));

@@ -43,7 +43,7 @@ TEST_F(WindowTest, MolarVolumes) {
         "StaticText3?Kelvin", "dataEntryT=673.15", "@T?673.15", "dataEntryV=25", "calculate",
         "warning?Change first approach\rno excess molar volume", "Choice1", "calculate",
         "Result?25.44942", "warning?", "Choice0", "dataEntryV?", "Result?", "DensityResult?",
-        "ExcessVol?", "calculate", "dataEntryV=25", "Choice1", "dataEntryV?25", "Result?", "Choice0", "calculate", "dataEntryP=200", "Choice0?off",
+        "ExcessVol?", "dataEntryV=25", "calculate", "Choice1", "dataEntryV?25", "Result?", "Choice0", "calculate", "dataEntryP=200", "Choice0?off",
         "Choice1?off", "Result?", "warning?", "Choice1", "dataEntryV=25", "calculate",
         "dataEntryT=700", "Choice1?off", "dataEntryV?", "Result?"}},
       {"clear empties the window and zeroes the shared scalars last, keeping the unit",
