@@ -57,6 +57,7 @@ TEST_F(ApplicationRoad, StartUpThenReturnOnStartThenAFullCompositionLeadToTheCal
   StartApplication();
   EXPECT_EQ(fw::PictureReads() - reads, 3);
   EXPECT_EQ(Globals::fraction, Globals::Composition{});
+  EXPECT_EQ(std::tuple(Globals::TK_global, Globals::PMPa_global, Globals::Vm_global), std::tuple(0, 0, 0));
   ASSERT_NE(Titled("Start"), nullptr);
   EXPECT_TRUE(Start().Frame()->isVisible());
   EXPECT_EQ(fw::LiveWindowCount(), 1);

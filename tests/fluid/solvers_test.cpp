@@ -147,6 +147,8 @@ TEST(VolumeApproach, ScanOfMadeUpIsotherms) {
       {"equal to P: no sign change", [](double) { return 10.0; }, 10, 15, 1000},
       {"one crossing", [](double V) { return 3000 / V; }, 100, 30.144620844614376, 30.144620844614376},
       {"positive from 41 on", [](double V) { return V - 40.5; }, 10, 50.554340647010513, 50.554340647010513},
+      {"a crossing in the last step", [](double V) { return V < 194.5 ? 1.0 : 3.0; }, 2,
+       194.67802095256624, 194.67802095256624},
       {"nine crossings", [](double V) { return 2 + std::sin(V / 5); }, 2, 31.528577845699001, 126.14485731281447},
   };
   for (const auto& c : cases) {

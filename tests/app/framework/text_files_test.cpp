@@ -1,5 +1,5 @@
 // Export files: created, appended to, lines in Windows-1252 ended by a line
-// feed, every failure told.
+// feed (failures are told by the isochore export test).
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 
 #include "app/framework/TextFiles.h"
-#include "tests/app/framework/file_size_limit.h"
 
 namespace {
 
@@ -47,25 +46,6 @@ TEST(TextFiles, CreateWritesWindows1252FromTheStartAndAppendAddsAtTheEnd) {
   EXPECT_TRUE(item.CreateTextFile().Close());
   EXPECT_EQ(Contents(item.Path()), QByteArray()) << "creating again empties the file";
   EXPECT_EQ(fw::GetFolderItem("0.txt").Path(), QDir::current().absoluteFilePath("0.txt"));
-}
-
-TEST(TextFiles, FileThatCannotBeMadeOrWrittenSaysWhy) {
-  QTemporaryDir folder;
-  fw::TextOutputStream none = fw::FolderItem(folder.filePath("no such folder/file.txt")).AppendToTextFile();
-  EXPECT_FALSE(none.IsOpen());
-  EXPECT_FALSE(none.WriteLine("x"));
-  EXPECT_FALSE(none.Error().isEmpty());
-
-  const fw::FolderItem item(folder.filePath("short.txt"));
-  fw::TextOutputStream out = item.CreateTextFile();
-  {
-    FileSizeLimit limit(10);  // a full disk
-    EXPECT_TRUE(out.WriteLine("100, 1"));
-    EXPECT_FALSE(out.WriteLine("150, 2.5")) << "three of its bytes fit, the rest cannot follow";
-  }
-  EXPECT_FALSE(out.Error().isEmpty());
-  EXPECT_TRUE(out.Close());
-  EXPECT_EQ(Contents(item.Path()), QByteArray("100, 1\n150"));
 }
 
 }  // namespace

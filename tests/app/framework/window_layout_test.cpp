@@ -35,6 +35,10 @@ const std::set<std::string_view> kTestWindows = {"ExampleWindow", "PanelWindow"}
 const std::set<std::tuple<std::string_view, QString, QString>> kDesignedOverlaps = {
     {"NoteDuan", "StaticText2", "Canvas1"}};
 
+const std::set<fw::BlockClass> kWorked = {fw::BlockClass::PushButton, fw::BlockClass::RadioButton,
+                                          fw::BlockClass::EditField, fw::BlockClass::Listbox,
+                                          fw::BlockClass::ScrollBar};
+
 // `TextAlign` 0, 1, 2: left, centred, right.
 constexpr Qt::Alignment kAlignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
 
@@ -157,6 +161,11 @@ TEST_F(ProgramWindows, EveryControlLiesInItsFrameUncoveredWithItsTextAndPictureF
       const QSizeF text = TextRoom(c.Widget());
       EXPECT_LE(text.width(), place.width());
       EXPECT_LE(text.height(), place.height());
+      // A control the user works takes the clicks at its centre.
+      if (kWorked.count(c.Class()) && c.Visible()) {
+        const QWidget* hit = c.Widget()->parentWidget()->childAt(c.Widget()->geometry().center());
+        EXPECT_TRUE(hit == c.Widget() || c.Widget()->isAncestorOf(hit)) << "takes its clicks";
+      }
 
       for (std::size_t j = i + 1; j < controls.size(); ++j) {
         const fw::RectControl& o = *controls[j];

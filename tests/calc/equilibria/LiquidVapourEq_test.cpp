@@ -104,6 +104,8 @@ TEST_F(LiquidVapourWindow, SplitsBrineIntoPhasesInEquilibriumThatShareTheBulkVol
   EXPECT_NEAR(1 / ((1 - phi) / VmX + phi / VmY), 40, 1e-3) << "the phases fill the bulk volume";
   ExpectPhasesInEquilibrium(w, T, P);
 
+  Press("CalFirstApproach");
+  EXPECT_EQ(Shown("ResultText"), "") << "a new first approach, no result";
   Press("SLVbutton");
   Press("Clear");
   EXPECT_EQ(Shown("Answer") + Shown("ResultText") + w.Field("dataEntry").Text() +

@@ -69,6 +69,9 @@ inline void ExpectPhasesInEquilibrium(fw::Window& w, double T, double P) {
   }
   const fw::Listbox& X = w.List("ListBoxPhaseX2");
   const fw::Listbox& Y = w.List("ListBoxPhaseY2");
+  const int rows = w.List("ListBoxPhaseX1").ListCount();
+  EXPECT_EQ(std::tuple(w.List("ListBoxPhaseY1").ListCount(), X.ListCount(), Y.ListCount()),
+            std::tuple(rows, rows, rows)) << "a row a component in every list";
   for (int row = 0; row < X.ListCount(); ++row)
     EXPECT_NEAR(Val(X.Cell(row, 1)), Val(Y.Cell(row, 1)), 1e-5 * Val(X.Cell(row, 1))) << row;
 }

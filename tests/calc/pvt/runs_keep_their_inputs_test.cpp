@@ -93,6 +93,7 @@ struct YieldingRun {
   const char* edit = nullptr;             // a radio or button taken while it yields
   std::vector<const char*> results = {};  // the labels and lists it writes
   Globals::Composition fluid = kWaterCO2;
+  bool unitIsInput = true;  // false: a new unit keeps a result shown
 };
 
 template <class W>
@@ -145,13 +146,13 @@ TEST_F(RunsKeepTheirInputs, OthersChangeNoResultOfARunAndAnEditOrCloseOfItsWindo
       {"Pressures", Open<PressureWindow>, {"dataEntry=30", "dataEntry1=673.15"}, "calculate",
        "dataEntry1=700", {"Result", "warning", "warning1"}},
       {"Molar Volumes", Open<VolumeWindow>, state, "calculate", "Choice1",
-       {"Result", "DensityResult", "ExcessVol", "warning"}},
+       {"Result", "DensityResult", "ExcessVol", "warning"}, kWaterCO2, false},
       // Its last yield lies in the solve of pure NaCl, which finds no volume.
       {"Molar Volumes, a pure component without volume", Open<VolumeWindow>,
        {"dataEntryP=50", "dataEntryT=873.15", "Choice0"}, "calculate", "Celsius",
-       {"Result", "DensityResult", "ExcessVol", "warning"}, kBrine},
+       {"Result", "DensityResult", "ExcessVol", "warning"}, kBrine, false},
       {"Temperatures", Open<TemperatureWindow>, {"dataEntryV=30", "dataEntryP=100", "Choice0"},
-       "calculate", "Choice1", {"Result", "warning"}},
+       "calculate", "Choice1", {"Result", "warning"}, kWaterCO2, false},
       {"Quartz Solubility", Open<QtzSolubilityWindow>, state, "calculate", "Celsius",
        {"Result", "Result1", "Result2", "warning"}},
       {"Fugacities, state point", Open<FugacityWindow>, {pointTP.begin(), pointTP.end() - 1},
@@ -185,11 +186,16 @@ TEST_F(RunsKeepTheirInputs, OthersChangeNoResultOfARunAndAnEditOrCloseOfItsWindo
     const std::string undisturbed = shown(quiet);
     EXPECT_NE(shown(quiet, ""), "") << "a result shown";
     ASSERT_GT(yields, accepting ? 1 : 100) << "the run calculated";
-    // Its own edit early, then each field of the window at the last yield.
+    // Its own edit early, and at the last yield each field and each radio
+    // that is off.
     std::vector<std::pair<int, QString>> edits;
-    for (const auto& control : quiet.Controls())
-      if (run.edit && control->Class() == fw::BlockClass::EditField)
-        edits.emplace_back(yields, control->Name() + "=1");
+    for (const auto& control : quiet.Controls()) {
+      const QString name = control->Name();
+      const auto* radio = dynamic_cast<const fw::RadioButton*>(control.get());
+      const bool unit = name == "Kelvin" || name == "Celsius";
+      if (run.edit && control->Class() == fw::BlockClass::EditField) edits.emplace_back(yields, name + "=1");
+      if (run.edit && radio && !radio->Value() && (run.unitIsInput || !unit)) edits.emplace_back(yields, name);
+    }
     if (run.edit) edits.emplace_back(1, run.edit);
 
     // Another state at every yield; the new fluid late, to reach the pure
