@@ -90,33 +90,27 @@ TEST(VolumeApproach, StartsJustPastTheFirstOrLastCrossing) {
 
 // Half of each secant step, on made-up residuals: a line is met after 40
 // evaluations (41 from the start farther from it); u^-0.01 has no root and its
-// steps pass 1e300 long before the pass limit, 1/u creeps through all 500; a NaN residual ends the search
-// at once, or after every pass where NaN steps are carried on; a bound is
-// approached halfway, never crossed, on the way to a root below it, and a
-// root beyond it is never reached.
+// steps pass 1e300 long before the pass limit, 1/u creeps through all 500; a
+// NaN residual ends the search at once, or after every pass where NaN steps
+// are carried on; a bound is approached halfway, never crossed, on the way to
+// a root below it, and a root beyond it is never reached.
 TEST(DampedSecant, RootsFailuresAndTheBound) {
   using enum Globals::CurrentStart;
   const Globals::DampedSecantVariant plain, farther{500, LargerResidual, std::nullopt, true},
       carryNaN{101, SmallerResidual, std::nullopt, false}, bounded{101, SmallerResidual, 1.0, false};
   const auto line = [](double u) { return u - 2; };
   const auto nanResidual = [](double) { return nan; };
-  const struct {
-    const char* what;
-    std::function<double(double)> f;
-    double u0, u1;
-    Globals::DampedSecantVariant variant;
-    double root;  // 0: none found
-    std::size_t evaluations;
-    double highest;  // of the values evaluated
-  } cases[] = {
+  // The root found (0: none), the residuals evaluated and the highest value evaluated at.
+  const struct { const char* what; std::function<double(double)> f; double u0, u1;
+                 Globals::DampedSecantVariant variant; double root; std::size_t evaluations; double highest; }
+      cases[] = {
       {"line", line, 1, 1.5, plain, 2, 40, 2},
       {"line, farther start current", line, 1, 1.5, farther, 2, 41, 2},
       {"diverging", [](double u) { return std::pow(u, -0.01); }, 1, 2, plain, 0, 244, 1.4e300},
       {"creeping: every pass", [](double u) { return 1 / u; }, 1, 2, plain, 0, 502, 1e70},
       {"NaN", nanResidual, 1, 2, plain, 0, 2, 2},
       {"NaN carried", nanResidual, 1, 2, carryNaN, 0, 103, 2},
-      {"root below the bound", [](double u) { return std::atan(50 * (u - 0.97)); }, 0.5, 0.6, bounded,
-       0.97, 40, 1},
+      {"root below the bound", [](double u) { return std::atan(50 * (u - 0.97)); }, 0.5, 0.6, bounded, 0.97, 40, 1},
       {"root beyond the bound", line, 0.5, 0.6, bounded, 0, 103, 1},
   };
   for (const auto& c : cases) {
@@ -138,11 +132,7 @@ TEST(DampedSecant, RootsFailuresAndTheBound) {
 // a positive isotherm that never crosses P, or only meets it, gives 15 and
 // 1000.
 TEST(VolumeApproach, ScanOfMadeUpIsotherms) {
-  const struct {
-    const char* what;
-    std::function<double(double)> pressure;
-    double P, smallest, largest;
-  } cases[] = {
+  const struct { const char* what; std::function<double(double)> pressure; double P, smallest, largest; } cases[] = {
       {"no crossing", [](double V) { return 100 / V; }, 1000, 15, 1000},
       {"equal to P: no sign change", [](double) { return 10.0; }, 10, 15, 1000},
       {"one crossing", [](double V) { return 3000 / V; }, 100, 30.144620844614376, 30.144620844614376},
