@@ -165,8 +165,7 @@ void FugacityWindow::dataEntryPV_TextChange() {
 }
 
 void FugacityWindow::StoreTypedTemperature() {
-  if (const std::optional<double> T = pvt::KelvinInUnitOn(*this, Field("dataEntryT").Text()))
-    Globals::TK_global = temperature_ = *T;
+  if (const std::optional<double> T = pvt::StoreTypedKelvin(*this)) temperature_ = *T;
 }
 
 // A new unit drops the temperature: the typed one means another one.

@@ -13,9 +13,10 @@ std::optional<double> KelvinInUnitOn(const fw::Window& w, const QString& text) {
   return T;
 }
 
-void StoreTypedKelvin(const fw::Window& w) {
-  if (const std::optional<double> T = KelvinInUnitOn(w, w.Field("dataEntryT").Text()))
-    Globals::TK_global = *T;
+std::optional<double> StoreTypedKelvin(const fw::Window& w) {
+  const std::optional<double> T = KelvinInUnitOn(w, w.Field("dataEntryT").Text());
+  if (T) Globals::TK_global = *T;
+  return T;
 }
 
 double KelvinUnlessCelsius(const fw::Window& w, const QString& text) {

@@ -17,8 +17,8 @@ namespace pvt {
 std::optional<double> KelvinInUnitOn(const fw::Window& w, const QString& text);
 
 // Globals::TK_global takes the temperature typed in "dataEntryT", in K, when a
-// unit radio is on; with neither on it keeps its value.
-void StoreTypedKelvin(const fw::Window& w);
+// unit radio is on, and it is given back; with neither on it keeps its value.
+std::optional<double> StoreTypedKelvin(const fw::Window& w);
 
 // The temperature typed as `text`, in K: read in ˚C when the Celsius radio is
 // on, else in K, also with neither radio on.
