@@ -217,6 +217,10 @@ void BubbleDewPoint::calculate_Action() {
   input.bulk = BulkOf(*this);
   input.startText = Field("dataEntry2").Text();
   input.bulkAfterRun = [this] { return BulkOf(*this); };
+  // While the run iterates, no column is marked: a mark left by the last run
+  // would stand beside results that are no longer this run's.
+  Label("PhaseX1").SetText(equilibria::kPhaseX);
+  Label("PhaseY1").SetText(equilibria::kPhaseY);
   const equilibria::BubbleDewResult result =
       equilibria::CalculateBubbleDewPoint(input, start_, [this] { return IsOpen(); });
   if (result.stopped) return;

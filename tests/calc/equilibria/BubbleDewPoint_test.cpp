@@ -181,4 +181,26 @@ TEST_F(BubbleDewWindow, SolutionOnlyForPhasesInEquilibriumAndFieldsWithoutANumbe
   }
 }
 
+// Sessions on the window as a user plays them.
+TEST_F(WindowTest, BubbleDewPoint) {
+  PhaseStateKept kept;
+  Play({
+      // The mark of the first run's solution would stand beside the
+      // iterating second run's numbers.
+      {"a second run marks no column until it ends: mode Th, Vapour",
+       {"@x=0.9,0.1,0,0,0", ">BubbleDewPoint", "dataEntryTh=573.15", "Vapour", "FirstApproach",
+        "calculate", "ResultText?Solution after 39 iterations", "PhaseX1?Phase X",
+        "PhaseY1?Phase Y, solution", "@yield1:PhaseX1?Phase X", "@yield1:PhaseY1?Phase Y",
+        "calculate", "ResultText?Solution after 39 iterations", "Answer?9.931546",
+        "PhaseX1?Phase X", "PhaseY1?Phase Y, solution"}},
+      {"a second run marks no column until it ends: mode Ph, Liquid",
+       {"@x=0.95,0.05,0,0,0", ">BubbleDewPoint", "RadioButtonPh", "Liquid",
+        "dataEntryPh=31.87587", "FirstApproach", "dataEntry2=560", "calculate",
+        "ResultText?Solution after 40 iterations", "Answer?573.15", "PhaseX1?Phase X, solution",
+        "PhaseY1?Phase Y", "@yield1:PhaseX1?Phase X", "@yield1:PhaseY1?Phase Y", "calculate",
+        "ResultText?Solution after 39 iterations", "Answer?573.15",
+        "PhaseX1?Phase X, solution", "PhaseY1?Phase Y"}},
+  });
+}
+
 }  // namespace

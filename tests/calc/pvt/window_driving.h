@@ -23,6 +23,7 @@
 #include <initializer_list>
 #include <memory>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "app/framework/BlockStyle.h"
@@ -152,6 +153,9 @@ class WindowTest : public ::testing::Test {
 //   "@x=a,b,c,d,e"  accepts the mole fractions as the fluid
 //   "@activate"     activates the window again
 //   "@finite"       expects no "nan" or "inf" in any text of the window
+//   "@yieldN:step"  takes the step at the N-th yield of the run that the
+//                   next plain step starts, on the window the session is at
+//                   then (or the one a ">W" among them opens)
 struct Session {
   const char* shows;  // what the session shows, for the failure message
   std::vector<const char*> steps;
@@ -262,9 +266,29 @@ inline void Play(std::initializer_list<Session> sessions) {
     Globals::fraction = kWater;
     Globals::TK_global = Globals::PMPa_global = Globals::Vm_global = Globals::Vexcess = 0;
     fw::Window* w = nullptr;
+    std::vector<std::pair<int, QString>> atYield;
     for (const char* step : s.steps) {
       SCOPED_TRACE(step);
-      Step(w, QString::fromUtf8(step));
+      const QString text = QString::fromUtf8(step);
+      if (text.startsWith("@yield")) {
+        const qsizetype colon = text.indexOf(':');
+        atYield.emplace_back(text.mid(6, colon - 6).toInt(), text.mid(colon + 1));
+        continue;
+      }
+      if (atYield.empty()) {
+        Step(w, text);
+      } else {
+        fw::Window* during = w;
+        OnYield([&during, pending = std::exchange(atYield, {})](int n) {
+          for (const auto& [at, later] : pending) {
+            if (at != n) continue;
+            SCOPED_TRACE("at yield " + std::to_string(n) + ": " + later.toStdString());
+            Step(during, later);
+          }
+        });
+        Step(w, text);
+        SetRuntimeYieldHook({});
+      }
       if (::testing::Test::HasFatalFailure()) return;
     }
   }
