@@ -3,6 +3,8 @@
 // verdicts (its unit radios and scroll panel: LiquidVapourEq_test).
 #include "calc/equilibria/BubbleDewPoint.h"
 
+#include "app/framework/PictureControls.h"
+#include "app/picture_resources.h"
 #include "calc/equilibria/LiquidVapourEq.h"
 #include "calc/equilibria/TPx_range.h"
 #include "calc/fugacity/ActivityWindow.h"
@@ -35,10 +37,14 @@ void StoreOtherStates() {
 TEST_F(BubbleDewWindow, FirstApproachFollowsTheRadiosAndClearEmptiesTheWindow) {
   EXPECT_FALSE(On("Liquid") || On("Vapour") || Shows("ImageWell1") || Shows("ImageWell2"));
   Globals::fraction = {0.8, 0.1, 0, 0.07, 0.03};
+  const auto pictures = [this](const char* well, const QPixmap& picture) {
+    return Shows(well) && dynamic_cast<const fw::ImageWell&>(w.ControlByName(well)).Image()
+                                  .cacheKey() == picture.cacheKey();
+  };
   Choose("Liquid");
-  EXPECT_TRUE(Shows("ImageWell1") && !Shows("ImageWell2"));
+  EXPECT_TRUE(pictures("ImageWell1", Liquid2()) && !Shows("ImageWell2"));
   Choose("Vapour");
-  EXPECT_TRUE(Shows("ImageWell2") && !Shows("ImageWell1"));
+  EXPECT_TRUE(pictures("ImageWell2", Vapour2()) && !Shows("ImageWell1"));
   Choose("Celsius");
   Put("dataEntryTh", "500");
   ListOf("ListBoxVmX").AddRow("stale");
@@ -181,17 +187,39 @@ TEST_F(BubbleDewWindow, SolutionOnlyForPhasesInEquilibriumAndFieldsWithoutANumbe
   }
 }
 
+// Every result of a run gone, and no column marked.
+#define NO_RESULTS NO_PHASE_RESULTS, "PhaseX1?Phase X", "PhaseY1?Phase Y"
+#define TRIVIAL "Possible trivial solution, optional: adjust First Approach and try again"
+
 // Sessions on the window as a user plays them.
 TEST_F(WindowTest, BubbleDewPoint) {
   PhaseStateKept kept;
   Play({
-      // The mark of the first run's solution would stand beside the
-      // iterating second run's numbers.
-      {"a second run marks no column until it ends: mode Th, Vapour",
+      // Another window's first approach writes the shared phase compositions
+      // between the two steps. Each edit of a start value goes into its own
+      // phase: phase Y's water to 0.01 takes 65 passes; phase X's CO2 to 0.5
+      // (that of phase Y) ends where both phases are one.
+      {"a run starts from the window's own first approach, and from each edit in its own phase",
        {"@x=0.9,0.1,0,0,0", ">BubbleDewPoint", "dataEntryTh=573.15", "Vapour", "FirstApproach",
+        ">LiquidVapourEq", "dataEntry1=400", "CalFirstApproach", "<BubbleDewPoint", "calculate",
+        "ResultText?Solution after 39 iterations", "Answer?9.931546", "PhaseY1?Phase Y, solution",
+        "FirstApproach", NO_RESULTS, "ListBoxPhaseY[0]=0.01", "calculate",
+        "ResultText?Solution after 65 iterations", "FirstApproach", "ListBoxPhaseX[1]=0.5",
+        "calculate", "ResultText?" TRIVIAL, "Answer?4.644903", "dataEntry2=", "calculate",
+        "ResultText?warning: put a number for pressure", NO_RESULTS}},
+      // One component: the automatic first approach gives two equal phases.
+      {"pure water from a start typed near its vapour pressure",
+       {">BubbleDewPoint", "dataEntryTh=630", "FirstApproach", "dataEntry2=18", "calculate",
+        "ResultText?Solution after 34 iterations", "Answer?17.80133"}},
+      // A mark left by the first run would stand beside the second run's
+      // numbers while it iterates. The second run goes on from the
+      // compositions where the first ended, and a refused first approach
+      // empties every result.
+      {"a second run marks no column until it ends: mode Th, Vapour",
+       {"@x=0.8,0.2,0,0,0", ">BubbleDewPoint", "dataEntryTh=573.15", "Vapour", "FirstApproach",
         "calculate", "ResultText?Solution after 39 iterations", "PhaseX1?Phase X",
         "PhaseY1?Phase Y, solution", "@yield1:PhaseX1?Phase X", "@yield1:PhaseY1?Phase Y",
-        "calculate", "ResultText?Solution after 39 iterations", "Answer?9.931546",
+        "calculate", "ResultText?Solution after 40 iterations", "Answer?11.98336",
         "PhaseX1?Phase X", "PhaseY1?Phase Y, solution"}},
       {"a second run marks no column until it ends: mode Ph, Liquid",
        {"@x=0.95,0.05,0,0,0", ">BubbleDewPoint", "RadioButtonPh", "Liquid",
@@ -199,7 +227,8 @@ TEST_F(WindowTest, BubbleDewPoint) {
         "ResultText?Solution after 40 iterations", "Answer?573.15", "PhaseX1?Phase X, solution",
         "PhaseY1?Phase Y", "@yield1:PhaseX1?Phase X", "@yield1:PhaseY1?Phase Y", "calculate",
         "ResultText?Solution after 39 iterations", "Answer?573.15",
-        "PhaseX1?Phase X, solution", "PhaseY1?Phase Y"}},
+        "PhaseX1?Phase X, solution", "PhaseY1?Phase Y", "dataEntryPh=", "FirstApproach",
+        "ResultText?warning: put a number for pressure", NO_RESULTS}},
   });
 }
 

@@ -157,6 +157,10 @@ TEST_F(LiquidVapourWindow, SolutionOnlyForPhasesInEquilibriumAndFieldsWithoutANu
       // The coefficient of NaCl overflows in the first pass: "-nan" before.
       {"brine 90/10 mass % at 344 K", OfMassPercent({90, 0, 0, 10, 0}), "344", "6", nullptr,
        nullptr, kNoSolution, ""},
+      // With no volume to share the fraction stays as typed: 1 is in range.
+      {"a vapour fraction of 1", kWaterCO2, "473.15", "0", nullptr, "1", kNoSolution, "1.781169"},
+      // A coefficient of the last pass overflows, the residual stays finite.
+      {"brine at 344 K", kBrine, "344", "100", nullptr, nullptr, kNoSolution, ""},
       {"no temperature", kBrine, "", "25", nullptr, nullptr,
        "warning: put a number for temperature", ""},
       {"no volume", kBrine, "523.15", "x", nullptr, nullptr,
@@ -187,6 +191,25 @@ TEST_F(LiquidVapourWindow, SolutionOnlyForPhasesInEquilibriumAndFieldsWithoutANu
     EXPECT_TRUE(ShowsOnlyNumbers(w));
     if (c.message.startsWith("Solution")) ExpectPhasesInEquilibrium(w, Val(c.T), Val(c.answer));
   }
+}
+
+#define NO_RESULTS NO_PHASE_RESULTS, "ListBoxFracX#?0", "ListBoxFracY#?0"
+
+// Sessions on the window as a user plays them.
+TEST_F(WindowTest, LiquidVapourEq) {
+  PhaseStateKept kept;
+  Play({
+      // A second run starts from the K-values of the first one's last pass,
+      // a new first approach from Wilson's again.
+      {"a new first approach, or a refusal, empties every result",
+       {"@x=0.9,0.1,0,0,0", ">LiquidVapourEq", "dataEntry1=473.15", "dataEntry=100",
+        "CalFirstApproach", "calculate", "ResultText?Solution after 38 iterations", "calculate",
+        "ResultText?Solution after 37 iterations", "CalFirstApproach", NO_RESULTS, "calculate",
+        "ResultText?Solution after 38 iterations", "dataEntry1=", "CalFirstApproach",
+        "ResultText?warning: put a number for temperature", NO_RESULTS, "dataEntry1=473.15",
+        "CalFirstApproach", "calculate", "dataEntry1=-5", "calculate",
+        "ResultText?warning: put a number for temperature", NO_RESULTS}},
+  });
 }
 
 }  // namespace

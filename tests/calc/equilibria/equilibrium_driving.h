@@ -2,10 +2,6 @@
 // windows' driving helpers, and what their results must satisfy.
 #pragma once
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QTableWidget>
-
 #include <algorithm>
 #include <string>
 
@@ -15,20 +11,11 @@ namespace equilibrium_driving {
 
 using namespace driving;
 
-// Clicks a cell of the row where the user would, types over the cell that
-// opens and confirms with Return.
-inline void EditRow(fw::Listbox& list, int row, int clickedColumn, const QString& text) {
-  QTableWidget* table = list.Table();
-  const QRect cell = table->visualRect(table->model()->index(row, clickedColumn));
-  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
-  QCoreApplication::processEvents();  // the editor opens after the click
-  auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-  ASSERT_NE(editor, nullptr);
-  editor->clear();
-  QTest::keyClicks(editor, text);
-  QTest::keyClick(editor, Qt::Key_Return);
-  QCoreApplication::processEvents();
-}
+// In a played session: no answer, and no row in any result list of either
+// phase (the volume fractions aside).
+#define NO_PHASE_RESULTS                                                                 \
+  "Answer?", "ListBoxVmX#?0", "ListBoxDX#?0", "ListBoxPhaseX1#?0", "ListBoxPhaseX2#?0", \
+      "ListBoxVmY#?0", "ListBoxDY#?0", "ListBoxPhaseY1#?0", "ListBoxPhaseY2#?0"
 
 // Mole fractions of a composition given in mass per cent.
 inline Globals::Composition OfMassPercent(const Globals::Composition& mass) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -70,6 +72,28 @@ inline QString Exact(double v) { return QString::number(v, 'g', 17); }
 inline void OnYield(std::function<void(int)> action) {
   auto count = std::make_shared<int>(0);
   SetRuntimeYieldHook([count, action] { action(++*count); });
+}
+
+// Clicks a cell of the row where the user would, types over the cell that
+// opens and confirms with Return.
+inline void EditRow(fw::Listbox& list, int row, int clickedColumn, const QString& text) {
+  QTableWidget* table = list.Table();
+  // The click makes the list's window the active one, which keeps the
+  // editor's focus.
+  QApplication::setActiveWindow(table->window());
+  QCoreApplication::processEvents();
+  const QRect cell = table->visualRect(table->model()->index(row, clickedColumn));
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+  QCoreApplication::processEvents();  // the editor opens after the click
+  // Closed editors are only hidden until their deferred deletion.
+  QLineEdit* editor = nullptr;
+  for (auto* open : table->viewport()->findChildren<QLineEdit*>())
+    if (!open->isHidden()) editor = open;
+  ASSERT_NE(editor, nullptr);
+  editor->clear();
+  QTest::keyClicks(editor, text);
+  QTest::keyClick(editor, Qt::Key_Return);
+  QCoreApplication::processEvents();
 }
 
 inline QStringList Column(const fw::Listbox& list, int column) {
@@ -140,7 +164,8 @@ class WindowTest : public ::testing::Test {
 //   ">W"            opens the window of class W, shown and activated; the
 //                   steps after it act on that window; "<W" the same for a
 //                   window that must be open already
-//   "name=text"     types the text into the field
+//   "name=text"     types the text into the field; "name[r]=text" into the
+//                   value cell of the list's row r, opened by a click on the row
 //   "name"          clicks the button or radio
 //   "name?text"     expects the text of the label or field, the caption of
 //                   the button, "on" or "off" for a radio, and for a list its
@@ -249,6 +274,10 @@ inline void Step(fw::Window*& w, const QString& step) {
     EXPECT_TRUE(value == Str(shared) || value == Exact(shared)) << Exact(shared).toStdString();
   } else if (checks) {
     EXPECT_EQ(ShownBy(*w, name).toStdString(), value.toStdString());
+  } else if (set >= 0 && name.endsWith(']')) {
+    const qsizetype bracket = name.indexOf('[');
+    fw::Listbox& list = w->List(name.left(bracket).toStdString());
+    EditRow(list, name.mid(bracket + 1).chopped(1).toInt(), 0, value);
   } else if (set >= 0) {
     Type(w->Field(name.toStdString()), value);
   } else if (w->ControlByName(step.toStdString()).Class() == fw::BlockClass::RadioButton) {
