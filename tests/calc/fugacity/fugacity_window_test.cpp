@@ -78,6 +78,14 @@ TEST_F(WindowTest, Fugacities) {
         "ResultPV?50.00001", "@T=500", "@P=20", "@V=80", "calculateFinal",
         "ListBox1?H2O|10.12501|0.2250001;CO2|23.61937|4.723873", "dataEntryPV=41",
         "calculateFinal", PUT_NUMBER_STATE}},
+      // An edit of the temperature keeps the state point of a finished first
+      // step, but one cut short fixes none, nor leaves the one before.
+      {"a first step cut short by an edit leaves the table nothing, nor the shared scalars",
+       {">FugacityWindow", "RadioButtonTP", "dataEntryT=673.15", "dataEntryPV=100", "Calculation1",
+        "@yield1:dataEntryT=700", "Calculation1", "ResultPV?", "calculateFinal", PUT_NUMBER_STATE,
+        "ListBox1#?0", "RadioButtonTV", "dataEntryT=673.15", "dataEntryPV=30", "Calculation1",
+        "@yield1:dataEntryT=700", "Calculation1", "ResultPV?", "@P=20", "@V=35",
+        "calculateFinal", PUT_NUMBER_STATE, "ListBox1#?0"}},
   });
 }
 

@@ -52,8 +52,22 @@ TEST_F(IsochoreTest, TableAndTheChecksOfItsFields) {
        {"@V=7.12", ">Isochore", "minimum=100", "maximum=200", "interval=50", "calculate",
         "filename0?volume too small", "ListBox1#?0", "Export", "filename0?volume too small",
         "filename1?"}},
+      // Another window stores its molar volume while this one stays active.
+      {"the table and the export are of the volume shown, not of one stored since",
+       {"@V=40", ">Isochore", "@V=30", "minimum=100", "maximum=200", "interval=50", "calculate",
+        "ListBox1?100|-83.82564;150|-69.23622;200|-49.87468", "Export",
+        "filename0?data is available in:", "filename1?40.txt"}},
+      // Yields 400 and 700 fall in the second and the third row.
+      {"an export pressed or an activation while the table fills changes nothing of it",
+       {"@V=30", ">Isochore", "minimum=100", "maximum=200", "interval=50", "@V=40",
+        "@yield400:Export", "@yield700:@activate", "calculate",
+        "ListBox1?100|-99.16011;150|-90.41592;200|-67.87198", "filename0?", "ResultV?30"}},
   });
-  EXPECT_TRUE(documents.Files().isEmpty());
+  // The one file written is the export of the volume shown.
+  EXPECT_EQ(documents.Files(), QStringList({"40.txt"}));
+  EXPECT_TRUE(documents.Read("40.txt").endsWith("\n40 cm3/mol\n0.450382 g/cm3\n\n"
+                                                "Temperature, Pressure\n(Celsius), (MPa)\n"
+                                                "100, -83.82564\n150, -69.23622\n200, -49.87468\n"));
 }
 
 // The export file, named after the molar volume, in the user's documents

@@ -48,6 +48,9 @@ TEST_F(WindowTest, Pressures) {
       {"the minimum volume of the fluid accepted last",
        {"@x=0,1,0,0,0", ">PressureWindow", "StaticText5?*minimum value = 12.38 cc/mol",
         "@x=0.9,0.1,0,0,0", "@activate", "StaticText5?*minimum value = 7.641275 cc/mol"}},
+      {"an emptied volume field shows the hint alone, no density of 0",
+       {">PressureWindow", "dataEntry=41", "dataEntry=", "Density?corresponding density",
+        "dataEntry=0", "Density?corresponding density"}},
   });
 }
 
