@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 #include <utility>
 
 #include "app/application.h"
@@ -169,12 +170,21 @@ TEST_F(ApplicationRoad, DuringALongRunQuitOrClosingTheLastWindowEndsItAndAClickE
   const QMetaObject::Connection closing = QuitWhenTheLastWindowCloses();
   QuitRequests quits;
   qApp->installEventFilter(&quits);
+  const auto kept = std::pair(Globals::fraction, Globals::Vm_global);
   const struct {
     const char* what;
     std::function<void(fw::Window& running)> act;
     bool ends;
   } cases[] = {
-      {"File > Quit", [](fw::Window&) { QTimer::singleShot(0, MenuBarInstance()->Item("FileQuit"), &QAction::trigger); },
+      // The choice comes from the event dispatcher, as the window system's
+      // events do, not from the queue of posted events.
+      {"File > Quit",
+       [](fw::Window&) {
+         auto* choice = new QTimer(MenuBarInstance()->Item("FileQuit"));
+         choice->setSingleShot(true);
+         QObject::connect(choice, &QTimer::timeout, MenuBarInstance()->Item("FileQuit"), &QAction::trigger);
+         choice->start(0);
+       },
        true},
       {"every window closed",
        [](fw::Window& running) {
@@ -209,10 +219,8 @@ TEST_F(ApplicationRoad, DuringALongRunQuitOrClosingTheLastWindowEndsItAndAClickE
       rows = isochore.List("ListBox1").ListCount();
       if (!c.ends) MenuBarInstance()->Item("FileQuit")->trigger();  // no run going: at once
     });
-    QTimer fallback;  // ends a loop that nothing else ended
-    fallback.setSingleShot(true);
-    QObject::connect(&fallback, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-    fallback.start(5000);
+    const QObject fallback;  // ends a loop that nothing else ended
+    QTimer::singleShot(5000, &fallback, [] { QCoreApplication::exit(1); });
     EXPECT_EQ(QCoreApplication::exec(), 0) << "ended by a quit";
     EXPECT_EQ(quitsInRun, 0) << "the loop is asked to end only once the run has returned";
     if (c.ends) EXPECT_LE(rows, rowsWhenAsked + 1);
@@ -220,6 +228,7 @@ TEST_F(ApplicationRoad, DuringALongRunQuitOrClosingTheLastWindowEndsItAndAClickE
     SetRuntimeYieldHook({});
     FinishApplication();
   }
+  std::tie(Globals::fraction, Globals::Vm_global) = kept;
   qApp->removeEventFilter(&quits);
   QObject::disconnect(closing);
   fw::RemoveRuntimeYield();

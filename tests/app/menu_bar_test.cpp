@@ -41,7 +41,7 @@ TEST_F(MenuBarTest, MenusHoldTheirItemsInOrderWithTheirShortcuts) {
 // selection and leaves the clipboard alone, Cut takes the selection to the
 // clipboard, Copy puts it there and leaves the text, Paste puts the clipboard
 // in place of the selection or at the cursor.
-TEST_F(MenuBarTest, EditItemsActOnTheFocusedField) {
+TEST_F(MenuBarTest, EditItemsEachDoTheirOwnJobOnTheFocusedFieldAndTheClipboard) {
   fw::SetFrameDecorator([](QMainWindow& frame) { frame.setMenuBar(MenuBarInstance()->MakeBarFor(&frame)); });
   ExampleWindow& window = ExampleWindow::Instance();
   QLineEdit* field = window.Field("dataEntryT").LineEdit();
