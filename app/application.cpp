@@ -18,6 +18,11 @@ void ChooseApplicationFont() {
   QApplication::setFont(font);
 }
 
+QMetaObject::Connection QuitWhenTheLastWindowCloses() {
+  QApplication::setQuitOnLastWindowClosed(false);
+  return QObject::connect(qApp, &QGuiApplication::lastWindowClosed, [] { fw::Quit(); });
+}
+
 void StartApplication() {
   // The shared fluid state exists before the first window is built and until
   // after the last one is released.

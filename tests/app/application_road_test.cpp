@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -13,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <tuple>
 #include <utility>
 
 #include "app/application.h"
@@ -21,11 +24,34 @@
 #include "app/framework/Pictures.h"
 #include "app/framework/YieldHook.h"
 #include "app/menu_bar.h"
+#include "app/note_duan_window.h"
 #include "app/note_duzoror_window.h"
 #include "app/start_window.h"
+#include "calc/pvt/Isochore.h"
 #include "fluid/Globals.h"
+#include "fluid/RuntimeBackgroundTask.h"
 
 namespace {
+
+// A click as the user's arrives: through the event queue, handled whenever
+// the event loop next runs.
+void PostClick(QWidget* button) {
+  const QPointF at = QRectF(button->rect()).center();
+  for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    QCoreApplication::postEvent(
+        button, new QMouseEvent(type, at, button->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier));
+  }
+}
+
+// Counts the requests to end the event loop (QCoreApplication::quit).
+struct QuitRequests : QObject {
+  int count = 0;
+  bool eventFilter(QObject* receiver, QEvent* event) override {
+    if (receiver == qApp && event->type() == QEvent::Quit) ++count;
+    return false;
+  }
+};
 
 class ApplicationRoad : public ::testing::Test {
  protected:
@@ -129,6 +155,83 @@ TEST_F(ApplicationRoad, QuitEndsTheEventLoopWithSeveralWindowsOpenAfterTheRunnin
   fw::RemoveRuntimeYield();
   FinishApplication();
   EXPECT_EQ(fw::LiveWindowCount(), 0);
+}
+
+// A long run, an isochore of 201 rows, with the program's yield handling
+// the waiting events at every yield. What the user does at its 1000th yield,
+// in its fourth row, arrives through the event queue: File > Quit, or closing
+// the windows, the run's last, stops the run before its next row and asks the
+// event loop to end once the run has returned; a click on another window is
+// handled at that yield, and the run goes on to its last row (then File >
+// Quit ends the loop at once).
+TEST_F(ApplicationRoad, DuringALongRunQuitOrClosingTheLastWindowEndsItAndAClickElsewhereIsHandledAtOnce) {
+  fw::InstallRuntimeYield(0, 1);
+  const RuntimeYieldHook handleEvents = SetRuntimeYieldHook({});
+  const QMetaObject::Connection closing = QuitWhenTheLastWindowCloses();
+  QuitRequests quits;
+  qApp->installEventFilter(&quits);
+  const auto kept = std::pair(Globals::fraction, Globals::Vm_global);
+  const struct {
+    const char* what;
+    std::function<void(fw::Window& running)> act;
+    bool ends;
+  } cases[] = {
+      // The choice comes from the event dispatcher, as the window system's
+      // events do, not from the queue of posted events.
+      {"File > Quit",
+       [](fw::Window&) {
+         auto* choice = new QTimer(MenuBarInstance()->Item("FileQuit"));
+         choice->setSingleShot(true);
+         QObject::connect(choice, &QTimer::timeout, MenuBarInstance()->Item("FileQuit"), &QAction::trigger);
+         choice->start(0);
+       },
+       true},
+      {"every window closed",
+       [](fw::Window& running) {
+         for (fw::Window* w : {&Start(), &running}) QMetaObject::invokeMethod(w->Frame(), "close", Qt::QueuedConnection);
+       },
+       true},
+      {"a click on Start's duan", [](fw::Window&) { PostClick(Start().Button("duan").Button()); }, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    StartApplication();
+    Globals::fraction = {1, 0, 0, 0, 0};
+    Globals::Vm_global = 30;
+    Isochore& isochore = Isochore::Instance();
+    QEvent activate(QEvent::WindowActivate);  // takes the molar volume
+    QCoreApplication::sendEvent(isochore.Frame(), &activate);
+    for (const auto& [field, text] : {std::pair("minimum", "300"), {"maximum", "500"}, {"interval", "1"}})
+      isochore.Field(field).SetText(text);
+    int yields = 0, rowsWhenAsked = -1, rows = -1, clickedAt = 0, quitsInRun = 0;
+    quits.count = 0;
+    SetRuntimeYieldHook([&] {
+      if (++yields == 1000) {
+        rowsWhenAsked = isochore.List("ListBox1").ListCount();
+        c.act(isochore);
+      }
+      handleEvents();
+      if (!clickedAt && NoteDuan::OpenInstanceOf()) clickedAt = yields;
+      quitsInRun = quits.count;
+    });
+    QTimer::singleShot(0, [&] {
+      Press(isochore, "calculate");
+      rows = isochore.List("ListBox1").ListCount();
+      if (!c.ends) MenuBarInstance()->Item("FileQuit")->trigger();  // no run going: at once
+    });
+    const QObject fallback;  // ends a loop that nothing else ended
+    QTimer::singleShot(5000, &fallback, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QCoreApplication::exec(), 0) << "ended by a quit";
+    EXPECT_EQ(quitsInRun, 0) << "the loop is asked to end only once the run has returned";
+    if (c.ends) EXPECT_LE(rows, rowsWhenAsked + 1);
+    else EXPECT_EQ(std::pair(rows, clickedAt), std::pair(201, 1000));
+    SetRuntimeYieldHook({});
+    FinishApplication();
+  }
+  std::tie(Globals::fraction, Globals::Vm_global) = kept;
+  qApp->removeEventFilter(&quits);
+  QObject::disconnect(closing);
+  fw::RemoveRuntimeYield();
 }
 
 }  // namespace

@@ -2,15 +2,24 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 
 #include <gtest/gtest.h>
+
+#include "app/framework/test_windows.h"
 
 namespace {
 
 struct MenuBarTest : ::testing::Test {
-  void TearDown() override { ReleaseMenuBar(); }
+  void TearDown() override {
+    fw::ReleaseAllWindows();
+    fw::SetFrameDecorator({});
+    ReleaseMenuBar();
+  }
 };
 
 // File holds Quit; Edit holds Undo, Cut, Copy, Paste, Delete and Select All
@@ -28,34 +37,43 @@ TEST_F(MenuBarTest, MenusHoldTheirItemsInOrderWithTheirShortcuts) {
                                 "EditClear &Delete ", "UntitledMenu0 - ", "EditSelectAll Select &All Ctrl+A"}));
 }
 
-TEST_F(MenuBarTest, EditItemsActOnTheFocusedField) {
-  QWidget window;
-  auto* field = new QLineEdit(&window);
-  window.show();
-  QApplication::setActiveWindow(&window);
+// In a window's field, through the window's own menu bar: Delete removes the
+// selection and leaves the clipboard alone, Cut takes the selection to the
+// clipboard, Copy puts it there and leaves the text, Paste puts the clipboard
+// in place of the selection or at the cursor.
+TEST_F(MenuBarTest, EditItemsEachDoTheirOwnJobOnTheFocusedFieldAndTheClipboard) {
+  fw::SetFrameDecorator([](QMainWindow& frame) { frame.setMenuBar(MenuBarInstance()->MakeBarFor(&frame)); });
+  ExampleWindow& window = ExampleWindow::Instance();
+  QLineEdit* field = window.Field("dataEntryT").LineEdit();
+  QApplication::setActiveWindow(window.Frame());
   field->setFocus();
   ASSERT_EQ(QApplication::focusWidget(), field);
-  auto menu = [](const char* item) { MenuBarInstance()->Item(item)->trigger(); };
+  const auto menu = [&window](const char* item) {
+    for (const QAction* title : window.Frame()->menuBar()->actions())
+      if (auto* action = title->menu()->findChild<QAction*>(item)) return action->trigger();
+    ADD_FAILURE() << "no item " << item;
+  };
 
-  // Delete removes the selection and nothing else; Cut takes it away to be
-  // pasted again.
   struct Case {
     int start, length;  // the selection; length 0: the cursor alone at start
-    const char *item, *left;
+    const char *item, *left, *clipboard;
   };
-  const Case cases[] = {{0, 0, "EditClear", "573.15"}, {3, 0, "EditClear", "573.15"},
-                        {6, 0, "EditClear", "573.15"}, {3, 3, "EditClear", "573"},
-                        {1, 2, "EditClear", "5.15"},   {3, 3, "EditCut", "573"}};
+  const Case cases[] = {{0, 0, "EditClear", "573.15", "K"},    {3, 0, "EditClear", "573.15", "K"},
+                        {6, 0, "EditClear", "573.15", "K"},    {3, 3, "EditClear", "573", "K"},
+                        {1, 2, "EditClear", "5.15", "K"},      {3, 3, "EditCut", "573", ".15"},
+                        {3, 3, "EditCopy", "573.15", ".15"},   {3, 0, "EditPaste", "573K.15", "K"},
+                        {3, 3, "EditPaste", "573K", "K"}};
   for (const Case& c : cases) {
+    QApplication::clipboard()->setText("K");
     field->setText("573.15");
     if (c.length == 0) field->setCursorPosition(c.start);
     else field->setSelection(c.start, c.length);
     menu(c.item);
-    EXPECT_EQ(field->text(), c.left) << c.item << " " << c.start << "+" << c.length;
+    EXPECT_EQ(field->text() + " " + QApplication::clipboard()->text(), QString(c.left) + " " + c.clipboard)
+        << c.item << " " << c.start << "+" << c.length;
   }
-  menu("EditPaste");
-  EXPECT_EQ(field->text(), "573.15");
 
+  field->setText("573.15");
   menu("EditSelectAll");
   EXPECT_EQ(field->selectedText(), "573.15");
   menu("EditClear");
