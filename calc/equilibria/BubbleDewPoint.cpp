@@ -129,6 +129,12 @@ void BubbleDewPoint::NameSought(const char* quantity, const char* unit) {
   Label("Dimension2").SetText(unit);
 }
 
+// The captions over the result columns of phase X and phase Y.
+void BubbleDewPoint::ShowCaptions(const QString& phaseX, const QString& phaseY) {
+  Label("PhaseX1").SetText(phaseX);
+  Label("PhaseY1").SetText(phaseY);
+}
+
 void BubbleDewPoint::RadioButtonTh_Action() {
   if (!Radio("RadioButtonTh").Value()) return;
   Field("dataEntryPh").SetText("");
@@ -189,8 +195,7 @@ equilibria::BulkPhase BulkOf(const BubbleDewPoint& w) {
 
 void BubbleDewPoint::FirstApproach_Action() {
   Label("ResultText").SetText("");
-  Label("PhaseX1").SetText(equilibria::kPhaseX);
-  Label("PhaseY1").SetText(equilibria::kPhaseY);
+  ShowCaptions(equilibria::kPhaseX, equilibria::kPhaseY);
   equilibria::BubbleDewApproachInput input;
   input.mode = ModeOf(*this);
   input.bulk = BulkOf(*this);
@@ -219,14 +224,12 @@ void BubbleDewPoint::calculate_Action() {
   input.bulkAfterRun = [this] { return BulkOf(*this); };
   // While the run iterates, no column is marked: a mark left by the last run
   // would stand beside results that are no longer this run's.
-  Label("PhaseX1").SetText(equilibria::kPhaseX);
-  Label("PhaseY1").SetText(equilibria::kPhaseY);
+  ShowCaptions(equilibria::kPhaseX, equilibria::kPhaseY);
   const equilibria::BubbleDewResult result =
       equilibria::CalculateBubbleDewPoint(input, start_, [this] { return IsOpen(); });
   if (result.stopped) return;
   equilibria::ShowResult(*this, result, false);
-  Label("PhaseX1").SetText(result.captionX);
-  Label("PhaseY1").SetText(result.captionY);
+  ShowCaptions(result.captionX, result.captionY);
 }
 
 bool BubbleDewPoint::ListBoxPhaseX_CellClick(int row, int, int, int) {

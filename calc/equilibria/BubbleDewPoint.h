@@ -32,6 +32,7 @@ class BubbleDewPoint : public fw::WindowClass<BubbleDewPoint> {
 
  private:
   void NameSought(const char* quantity, const char* unit);
+  void ShowCaptions(const QString& phaseX, const QString& phaseY);
 
   // What "calculate" starts from: the given temperature and pressure of the
   // last first approach of this window, and its start compositions as this
